@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test.
+#   ./test.sh             the normal build in build/
+#   ./test.sh --sanitize  everything under ASan and UBSan, in build-sanitize/
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/packages.sh
+
+build_dir=build
+cmake_args=()
+for arg in "$@"; do
+  case "$arg" in
+    --sanitize) build_dir=build-sanitize; cmake_args+=(-DVELLORA_SANITIZE=ON -DVELLORA_BENCH=OFF) ;;
+    *) echo "unknown option: $arg" >&2; exit 2 ;;
+  esac
+done
+
+tools/install-deps.sh "${VELLORA_BUILD_PACKAGES[@]}" "${VELLORA_RUN_PACKAGES[@]}" "${VELLORA_TEST_PACKAGES[@]}"
+
+cmake -S . -B "$build_dir" "${cmake_args[@]}" >/dev/null
+cmake --build "$build_dir" -j"$(nproc)"
+cd "$build_dir"
+ctest --output-on-failure -j"$(nproc)" --timeout 600
