@@ -1,0 +1,196 @@
+#include "engine/u08_BussObj_Questions.h"
+
+#include <algorithm>
+
+#include "app/u07_PubObject.h"
+#include "app/u09_BasePase.h"
+#include "store/RandomSource.h"
+
+void TQuestionItem2::ChooseOption(std::int32_t id)
+{
+    ChosenId = id;
+    Status = id == ItemId ? qsCorrect : qsWrong;
+}
+
+void TQuestionItem2::SetUserAnswer(const std::string& text)
+{
+    UserAnswer = text;
+    if (!AnswerText.empty())
+        Status = MatchesAnswer() ? qsCorrect : qsWrong;
+    if (text.empty())
+        Status = qsUnanswered;
+}
+
+bool TQuestionItem2::MatchesAnswer() const
+{
+    const std::vector<std::string> alternatives = SplitAnswers(AnswerText);
+    return std::find(alternatives.begin(), alternatives.end(), UserAnswer) != alternatives.end();
+}
+
+void TQuestionItem2::SetOptions(const TIntArray& ids)
+{
+    Options = ids;
+    Prepared = true;
+}
+
+void TQuestionItem2::SetAnswerText(const std::string& text)
+{
+    AnswerText = text;
+    Prepared = true;
+}
+
+std::vector<std::string> TQuestionItem2::SplitAnswers(const std::string& text)
+{
+    std::vector<std::string> alternatives;
+    const std::size_t length = text.size();
+    std::size_t i = 0;
+    while (i < length) {
+        while (i < length && (text[i] == '\r' || text[i] == '\n'))
+            ++i;
+        const std::size_t head = i;
+        char quote = 0;
+        for (; i < length; ++i) {
+            const char c = text[i];
+            if (quote) {
+                if (c == quote)
+                    quote = 0;
+                continue;
+            }
+            if (c == '\\' || c == '\r' || c == '\n')
+                break;
+            if (c == '\'' || c == '"')
+                quote = c;
+        }
+        if (i > head)
+            alternatives.push_back(text.substr(head, i - head));
+        ++i;
+    }
+    return alternatives;
+}
+
+std::string TQuestionItem2::AnswerAlternative(const std::string& text, int i)
+{
+    const std::vector<std::string> alternatives = SplitAnswers(text);
+    if (alternatives.empty())
+        return {};
+    if (i < 0 || static_cast<std::size_t>(i) >= alternatives.size())
+        return alternatives.front();
+    return alternatives[static_cast<std::size_t>(i)];
+}
+
+std::string TrimAnswerInput(const std::string& text)
+{
+    auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && isBlank(text[first]))
+        ++first;
+    while (last > first && isBlank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
+
+void TQuestionList2::Clear()
+{
+    Items.clear();
+    View.clear();
+}
+
+void TQuestionList2::SetScope(std::uint8_t scope)
+{
+    Scope = scope;
+    if (scope == smWordList || scope == smNoteBook)
+        GroupIndex = 1;
+}
+
+void TQuestionList2::SetTestType(std::int32_t testType)
+{
+    TestType = testType;
+    AnswerIsEnglish = testType == 2 || testType == 4 || testType == 5;
+    if (testType < 1 || testType > 5)
+        return;
+    IsTyped = testType == 4 || testType == 5;
+    IsSentence = testType == 5;
+}
+
+void TQuestionList2::AddQuestions(const TIntArray& ids)
+{
+    Items.reserve(Items.size() + ids.size());
+    for (std::int32_t id : ids) {
+        auto item = std::make_unique<TQuestionItem2>();
+        item->ItemId = id;
+        item->Status = qsUnanswered;
+        Items.push_back(std::move(item));
+    }
+}
+
+void TQuestionList2::Shuffle()
+{
+    std::vector<std::unique_ptr<TQuestionItem2>> pool = std::move(Items);
+    Items.clear();
+    Items.reserve(pool.size());
+    while (!pool.empty()) {
+        const auto k = static_cast<std::size_t>(RandomInt(static_cast<std::int32_t>(pool.size())));
+        Items.push_back(std::move(pool[k]));
+        pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(k));
+    }
+}
+
+std::int32_t TQuestionList2::Count() const
+{
+    return static_cast<std::int32_t>(Items.size());
+}
+
+TQuestionItem2* TQuestionList2::Item(std::int32_t i) const
+{
+    if (i < 0 || i >= Count())
+        return nullptr;
+    return Items[static_cast<std::size_t>(i)].get();
+}
+
+TQuestionItem2* TQuestionList2::ViewItem(std::int32_t i) const
+{
+    if (i < 0 || static_cast<std::size_t>(i) >= View.size())
+        return nullptr;
+    return Item(View[static_cast<std::size_t>(i)]);
+}
+
+void TQuestionList2::BuildFullView()
+{
+    View.clear();
+    for (std::int32_t i = 0; i < Count(); ++i)
+        View.push_back(i);
+    RecountView();
+}
+
+void TQuestionList2::BuildWrongView()
+{
+    View.clear();
+    for (std::int32_t i = 0; i < Count(); ++i)
+        if (Items[static_cast<std::size_t>(i)]->Status != qsCorrect)
+            View.push_back(i);
+    RecountView();
+}
+
+void TQuestionList2::RecountView()
+{
+    WrongCount = 0;
+    UnansweredCount = 0;
+    for (std::int32_t position : View) {
+        const std::uint8_t status = Items[static_cast<std::size_t>(position)]->Status;
+        if (status == qsWrong)
+            ++WrongCount;
+        else if (status == qsUnanswered)
+            ++UnansweredCount;
+    }
+}
+
+std::int32_t TQuestionList2::RightCount() const
+{
+    return Count() - WrongCount - UnansweredCount;
+}
+
+std::int32_t TQuestionList2::Score() const
+{
+    return Count() > 0 ? RightCount() * 100 / Count() : 0;
+}
