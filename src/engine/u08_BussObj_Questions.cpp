@@ -5,6 +5,7 @@
 #include "app/u07_PubObject.h"
 #include "app/u09_BasePase.h"
 #include "store/RandomSource.h"
+#include "store/u09_BussObj_Word.h"
 
 void TQuestionItem2::ChooseOption(std::int32_t id)
 {
@@ -41,31 +42,7 @@ void TQuestionItem2::SetAnswerText(const std::string& text)
 
 std::vector<std::string> TQuestionItem2::SplitAnswers(const std::string& text)
 {
-    std::vector<std::string> alternatives;
-    const std::size_t length = text.size();
-    std::size_t i = 0;
-    while (i < length) {
-        while (i < length && (text[i] == '\r' || text[i] == '\n'))
-            ++i;
-        const std::size_t head = i;
-        char quote = 0;
-        for (; i < length; ++i) {
-            const char c = text[i];
-            if (quote) {
-                if (c == quote)
-                    quote = 0;
-                continue;
-            }
-            if (c == '\\' || c == '\r' || c == '\n')
-                break;
-            if (c == '\'' || c == '"')
-                quote = c;
-        }
-        if (i > head)
-            alternatives.push_back(text.substr(head, i - head));
-        ++i;
-    }
-    return alternatives;
+    return SplitParts(text, '\\');
 }
 
 std::string TQuestionItem2::AnswerAlternative(const std::string& text, int i)
@@ -193,4 +170,62 @@ std::int32_t TQuestionList2::RightCount() const
 std::int32_t TQuestionList2::Score() const
 {
     return Count() > 0 ? RightCount() * 100 / Count() : 0;
+}
+
+namespace {
+
+constexpr std::int32_t cChoiceCount = 4;
+
+TIntArray WholeBookNumbers(bool isSentence, std::int32_t count)
+{
+    TIntArray ids;
+    if (count < 1)
+        return ids;
+    if (isSentence)
+        gSentenceList->RandomSelection(count, ids);
+    else
+        gWordPackage->RandomSelection(count, ids);
+    return ids;
+}
+
+TIntArray WordListNumbers(bool isSentence, std::int32_t wordListIndex, std::int32_t group)
+{
+    TIntArray ids;
+    TWordList& lists = isSentence ? *gWordListSen : *gWordList;
+    // An index past the end would get whichever entry was asked for last.
+    if (wordListIndex < 1 || wordListIndex > lists.Count())
+        return ids;
+    lists.GetItem(wordListIndex - 1).GetGroup(gGroupSize * (group - 1), gGroupSize, ids);
+    return ids;
+}
+
+TIntArray NoteBookNumbers(bool isSentence, std::int32_t noteBookIndex, std::int32_t group)
+{
+    TIntArray ids;
+    const TNoteBookList2& noteBooks = isSentence ? *gSentenceNoteBooks : *gWordNoteBooks;
+    if (const TNoteBook2* noteBook = noteBooks.GetNoteBook(noteBookIndex))
+        noteBook->GetRange(gGroupSize * (group - 1), gGroupSize, ids);
+    return ids;
+}
+
+}  // namespace
+
+void BuildQuestionNumbers(TQuestionList2& questions, const TQuestionSource& source)
+{
+    questions.Clear();
+    const bool grouped = questions.Scope == smWordList || questions.Scope == smNoteBook;
+    const std::int32_t group = grouped ? std::max(source.GroupNumber, 1) : source.GroupNumber;
+    TIntArray ids;
+    if (questions.Scope == smWholeBook)
+        ids = WholeBookNumbers(questions.IsSentence, source.QuestionCount);
+    else if (questions.Scope == smWordList)
+        ids = WordListNumbers(questions.IsSentence, source.WordListIndex, group);
+    else if (questions.Scope == smNoteBook)
+        ids = NoteBookNumbers(questions.IsSentence, source.NoteBookIndex, group);
+    if (!ids.empty() && !questions.IsTyped && gWordPackage->Count() < cChoiceCount)
+        throw EQuestionBuildError("单词书中的单词少于4个，无法给出4个选项。");
+    questions.AddQuestions(ids);
+    if (grouped && source.RandomOrder)
+        questions.Shuffle();
+    questions.GroupIndex = group;
 }
