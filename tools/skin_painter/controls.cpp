@@ -380,7 +380,7 @@ void paintTestWindows(PictureFolder& pics) {
     QPainter p(&plate);
     look::well(p, QRectF(0, 0, L::kGroupPlate.width(), L::kGroupPlate.height()), look::kPlate, 6);
     return plate;
-  }(), L::kGroupIdxPlate));
+  }(), L::kGroupPlatePlace));
   placeButton(pics, QStringLiteral("sound.gif"), QStringLiteral("听音选中文"), L::kSound.topLeft(), kThreeStates,
               [](State s) { return buttons::round(L::kSound.size(), Glyph::Speaker, s); });
   // Right and wrong marks beside the answer.
