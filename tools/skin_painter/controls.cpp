@@ -222,14 +222,15 @@ QImage scopeIllustration(int scope) {
   }, art::scopeName(scope));
 }
 
-// The hover mark: a dot that breathes, on a transparent ground.
+// The hover mark: a dot that breathes. It always lies on an option plate, so it is drawn
+// smooth on the plate's colour instead of with a ragged transparent edge.
 QList<QImage> hoverMarkFrames() {
   QList<QImage> frames;
   constexpr int kFrames = 8;
   for (int i = 0; i < kFrames; ++i) {
-    QImage img = look::layer(L::kHoverMark);
+    QImage img = look::blank(L::kHoverMark, look::kPlate);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::Antialiasing);
     const qreal phase = 0.5 - 0.5 * std::cos(2 * M_PI * i / kFrames);
     const qreal radius = 2.5 + 3.0 * phase;
     const QPointF c(L::kHoverMark.width() / 2.0, L::kHoverMark.height() / 2.0);
