@@ -102,10 +102,12 @@ TEST(SkinInventory, HoverMarkIsAnimated) {
   EXPECT_GT(reader.imageCount(), 1);
 }
 
-// The popup window is cut to its picture by the pure magenta around it; a blended edge
+// A popup window is cut to its picture by the pure magenta around it; a blended edge
 // would leave pink pixels that stay visible.
-TEST(SkinInventory, PopupIsPureMagentaOutsideItsShapeAndNowhereElse) {
-  const QImage popup = load(QStringLiteral("img/popup.bmp")).convertToFormat(QImage::Format_RGB32);
+class PopupShape : public testing::TestWithParam<const char*> {};
+
+TEST_P(PopupShape, IsPureMagentaOutsideItsShapeAndNowhereElse) {
+  const QImage popup = load(QString::fromUtf8(GetParam())).convertToFormat(QImage::Format_RGB32);
   ASSERT_FALSE(popup.isNull());
   constexpr QRgb kMagenta = 0xFFFF00FF;
   EXPECT_EQ(popup.pixel(0, 0), kMagenta);
@@ -121,6 +123,8 @@ TEST(SkinInventory, PopupIsPureMagentaOutsideItsShapeAndNowhereElse) {
   EXPECT_GT(magenta, 0);
   EXPECT_EQ(pinkish, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(SkinInventory, PopupShape, testing::Values("img/popup.bmp", "img/seltype.bmp"));
 
 // A learner must see the mouse over a button, a press and a disabled button.
 TEST(SkinInventory, StatesOfAButtonLookDifferent) {

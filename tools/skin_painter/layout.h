@@ -101,7 +101,9 @@ constexpr int kNoteRowTop = 60;
 constexpr int kNoteRowPitch = 58;
 constexpr QRect kNoteInfo{170, 538, 500, 28};
 
-// Notebook chooser popup.
+// The two choice popups: notebook chooser, and test-kind chooser with its five labels at
+// left 40, 100 x 20, tops 38 to 124.
 constexpr QSize kPopup{324, 204};
+constexpr QSize kKindPopup{180, 172};
 
 }  // namespace skin::layout
