@@ -299,8 +299,10 @@ void EncodeElementText(const TXmlElement& element, std::string_view bytes)
         return;
     pugi::xml_node target = element.Element;
     target.remove_children();
-    const std::string text = Base64Encode(bytes) + "\r\n";
-    target.append_child(pugi::node_pcdata).set_value(text.c_str());
+    if (!bytes.empty()) {
+        const std::string text = Base64Encode(bytes) + "\r\n";
+        target.append_child(pugi::node_pcdata).set_value(text.c_str());
+    }
     Touch(element);
 }
 
