@@ -4,6 +4,7 @@
 #if __has_include(<QImage>)
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <QColor>
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
@@ -172,6 +174,42 @@ TEST(SkinInventory, FrameButtonCornersMatchTheirBackground) {
                           ground.pixel(at + QPoint(button.width() - 1, button.height() - 1))), 12)
             << path.toStdString() << " on " << place.background;
       }
+  }
+}
+
+// The composing mode ("Create.dat") draws a PNG source over the screen's background and
+// cuts out the button; with the shipped sources it must give the shipped pictures.
+TEST(SkinInventory, ComposingTheSourcesGivesTheShippedPictures) {
+  struct Case { const char* source; const char* background; QPoint at; const char* output; };
+  const Case cases[] = {
+      {"png/helpNor.png", "img/首页.jpg", {720, 549}, "nor/btnhelp1.bmp"},
+      {"png/exitDown.png", "img/考试中心.jpg", {739, 548}, "down/btnexit2.bmp"},
+      {"png/CloseOn.png", "img/考试记录.jpg", {777, 3}, "on/btnClose4.bmp"},
+      {"png/MinNor.png", "img/笔记本.jpg", {759, 3}, "nor/btnMin5.bmp"},
+      {"png/homeOn.png", "img/首页.jpg", {681, 549}, "on/btnHome1.bmp"},
+      {"png/DelHistoryDis.png", "img/首页.jpg", {673, 484}, "dis/btnDelHistory1.bmp"},
+      {"png/anserr.png", "img/听音选中文.jpg", {528, 445}, "img/AnsErr1.bmp"},
+      {"png/ansOK.png", "img/填写句子.jpg", {406, 402}, "img/AnsOK3.bmp"},
+      {"dis/testunorder.png", "img/选中文.jpg", {554, 36}, "dis/testunorder.bmp"},
+      {"down/Nextpage.png", "img/选中文.jpg", {590, 529}, "down/nextPage.bmp"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.output);
+    const QImage source = load(QString::fromUtf8(c.source));
+    QImage merged = load(QString::fromUtf8(c.background)).convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(source.isNull());
+    ASSERT_FALSE(merged.isNull());
+    QPainter(&merged).drawImage(c.at, source);
+    const QImage composed = merged.copy(QRect(c.at, source.size()));
+    const QImage shipped = load(QString::fromUtf8(c.output)).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shipped.size(), composed.size());
+    int worst = 0;
+    for (int y = 0; y < shipped.height(); ++y)
+      for (int x = 0; x < shipped.width(); ++x) {
+        const QRgb a = shipped.pixel(x, y), b = composed.pixel(x, y);
+        worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                          std::abs(qBlue(a) - qBlue(b))});
+      }
+    EXPECT_LE(worst, 2);  // rounding of the alpha blend
   }
 }
 
