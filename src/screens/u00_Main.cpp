@@ -81,7 +81,7 @@ Tfrm00_Main::Tfrm00_Main(QWidget* parent) : QWidget(parent)
     ctlFlash = new TMenuPanel(imgBg);
     ctlFlash->setGeometry(cMenuArea);
     for (const TMenuItemSpec& item : cMenuItems)
-        ctlFlash->AddItem(item.Args, item.Position, item.Caption);
+        ctlFlash->AddItem(item.Args, item.Position)->setText(item.Caption);
     connect(ctlFlash, &TMenuPanel::FSCommand, this, &Tfrm00_Main::ctlFlashFSCommand);
 
     btnHome = NewButton(imgBg, {681, 549}, "主页");

@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -5,6 +6,7 @@
 
 #include "widgets/HintWindow.h"
 #include "widgets/ImageButton.h"
+#include "widgets/ImagePanel.h"
 #include "widgets/SkinCheck.h"
 #include "widgets/TrackBar.h"
 
@@ -145,6 +147,36 @@ TEST(HintWindow, WrapsLongHintsAtSixHundredPixels)
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&control, &leave);
     EXPECT_FALSE(hint->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ImagePanel, PlaysAnAnimatedPictureAndSizesItself)
+{
+    const QString gif = QString(VELLORA_APP_DIR) + "/Pic/on/on_03.gif";
+    if (!QFileInfo::exists(gif))
+        GTEST_SKIP() << "no animated picture in the program folder";
+    TImagePanel panel;
+    panel.SetAutoSize(true);
+    panel.SetAnimation(gif);
+    EXPECT_TRUE(panel.IsAnimated());
+    EXPECT_FALSE(panel.size().isEmpty());
+    panel.SetAnimation("/nowhere/x.gif");
+    EXPECT_FALSE(panel.IsAnimated());
+}
+
+TEST(ImagePanel, ReportsClicksOnlyWhenReleasedOnIt)
+{
+    TImagePanel panel;
+    panel.resize(50, 50);
+    QSignalSpy clicks(&panel, &TImagePanel::Clicked);
+    QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::mousePress(&panel, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(&panel, Qt::LeftButton, {}, QPoint(80, 80));
+    EXPECT_EQ(clicks.count(), 1);
 }
 
 }  // namespace
