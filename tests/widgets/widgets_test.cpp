@@ -1,5 +1,6 @@
 #include <QFileInfo>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include "widgets/HintWindow.h"
 #include "widgets/ImageButton.h"
 #include "widgets/ImagePanel.h"
+#include "widgets/SkinMessageBox.h"
 #include "widgets/SkinCheck.h"
 #include "widgets/TrackBar.h"
 
@@ -177,6 +179,21 @@ TEST(ImagePanel, ReportsClicksOnlyWhenReleasedOnIt)
     QTest::mousePress(&panel, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseRelease(&panel, Qt::LeftButton, {}, QPoint(80, 80));
     EXPECT_EQ(clicks.count(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SkinMessageBox, OldStyleLineBreaksShowAsLineBreaks)
+{
+    TSkinMessageBox box;
+    const QString text = "3 个单词已存在,\n\r\n\r此次共添加 2 个单词。";
+    box.SetText(text);
+    EXPECT_EQ(box.Text(), text);
+    const auto* label = box.findChild<QLabel*>("ctlDlgText");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "3 个单词已存在,\n\n此次共添加 2 个单词。");
 }
 
 }  // namespace
