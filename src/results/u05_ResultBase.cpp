@@ -65,7 +65,7 @@ void Tfrm05_ResultBase::CreateResultComponents()
     lblResultCaption = new TAALabel("考试结果", imgBg);
     lblResultCaption->setFont(SkinFont("黑体", 26, true));
     lblResultCaption->SetAlignment(Qt::AlignHCenter);
-    lblResultCaption->setGeometry(250, 34, 300, 36);
+    lblResultCaption->setGeometry(480, 16, 240, 36);
 
     imgTypeCap = new TImagePanel(imgBg);
     imgTypeCap->SetAutoSize(true);
