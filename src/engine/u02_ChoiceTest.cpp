@@ -46,7 +46,7 @@ void Tfrm02_ChoiceTest::CreateQuestionPanels()
         NumberLabels[p] = new TAALabel(panel);
         NumberLabels[p]->SetTag(0);
         NumberLabels[p]->setFont(SkinFont("Arial", 16, true));
-        NumberLabels[p]->setGeometry(12, 10, 34, 26);
+        NumberLabels[p]->setGeometry(12, 12, 34, 26);
 
         QuestionLabels[p] = new TAALabel(panel);
         QuestionLabels[p]->SetTag(1);
@@ -116,7 +116,10 @@ void Tfrm02_ChoiceTest::FillPanel(int position, int q)
     }
     NumberLabels[position]->SetCaption(QString::number(q + 1) + ".");
     const auto word = gWordPackage->GetWord(item->ItemId - 1);
-    QuestionLabels[position]->SetCaption(QuestionText(*word));
+    const QString question = QuestionText(*word);
+    QuestionLabels[position]->SetCaption(question);
+    // A long meaning runs past the card; the hint shows it whole.
+    QuestionLabels[position]->SetHint(question);
     for (int c = 0; c < cChoiceCount; ++c) {
         TSkinRadioButton* button = ChoiceButtons[position][c];
         const std::int32_t option = c < static_cast<int>(item->Options.size()) ? item->Options[c] : 0;

@@ -166,10 +166,10 @@ void Tfrm06_TestBase::CreateScopePanels()
 
     OleWordList = newPanel(cWordListAt);
     AALabel3 = NewLabel("Word List", OleWordList);
-    AALabel3->setFont(SkinFont("Arial", 14, true));
-    AALabel3->setGeometry(6, 5, 62, 20);
+    AALabel3->setFont(SkinFont("Arial", 12, true));
+    AALabel3->setGeometry(5, 6, 64, 18);
     edtWordListIdx1 = NewDigitEntry(OleWordList);
-    edtWordListIdx1->setGeometry(64, 3, 32, 22);
+    edtWordListIdx1->setGeometry(68, 3, 28, 22);
 
     OleGrpIdx = newPanel(cGroupAt);
     labGroupCap = NewLabel("第　 　组", OleGrpIdx, 16);

@@ -20,7 +20,9 @@
 namespace {
 
 constexpr int cReviewPerPage = Tfrm05_ResultBase::cRowCount;
-constexpr int cRowLabelHeight = 17;
+// Taller than the rows' 17 pixels of old: the stand-in faces need room below the baseline.
+constexpr int cRowLabelHeight = 24;
+constexpr int cRowLabelRise = 2;
 constexpr int cHeaderTop = 156;
 const QString cUnanswered = "此题未做";
 
@@ -156,7 +158,7 @@ void Tfrm05_ResultBase::CreateRows()
     const QColor back = ToQColor(clAnswerBack);
     auto newRowLabel = [&](int row, const QString& caption, int left, int width, const QFont& font) {
         auto* label = new TAALabel(caption, imgBg);
-        label->setGeometry(left, RowTop + row * RowHeight + 1, width, cRowLabelHeight);
+        label->setGeometry(left, RowTop + row * RowHeight - cRowLabelRise, width, cRowLabelHeight);
         label->setFont(font);
         label->SetTransparent(false);
         label->SetBackColor(back);
