@@ -132,9 +132,18 @@ TEST_F(Help, TheWindowShowsThePageAndFollowsLinks)
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_TRUE(viewer->toPlainText().contains("主窗口"));
+    emit viewer->anchorClicked(QUrl("#top"));
+    EXPECT_EQ(viewer->CurrentPage(), "frmMain.htm");
     emit viewer->anchorClicked(QUrl("frmHistory.htm"));
     EXPECT_EQ(viewer->CurrentPage(), "frmHistory.htm");
     EXPECT_TRUE(viewer->toPlainText().contains("考试记录"));
+
+    TRecordingLauncher launcher;
+    SetLauncher(&launcher);
+    emit viewer->anchorClicked(QUrl("https://corvane.example/"));
+    SetLauncher(nullptr);
+    EXPECT_EQ(launcher.Addresses, std::vector<std::string>{"https://corvane.example/"});
+    EXPECT_EQ(viewer->CurrentPage(), "frmHistory.htm");
 }
 
 TEST_F(Help, AMissingPageOpensNothing)
