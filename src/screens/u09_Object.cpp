@@ -244,11 +244,6 @@ void Tfrm09_Object::QueueAnswer(int result)
     AnswerQueue().enqueue(result);
 }
 
-int Tfrm09_Object::QueuedAnswerCount()
-{
-    return AnswerQueue().size();
-}
-
 QList<Tfrm09_Object::TAnsweredBox> Tfrm09_Object::AnsweredBoxes()
 {
     return AnsweredLog();
@@ -276,6 +271,8 @@ void OpenHelpPage(const QString& page)
 void PrepareScreenWindow(QWidget* window)
 {
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // Hints show on mouse-over also while another window of the program has the focus.
+    window->setAttribute(Qt::WA_AlwaysShowToolTips);
     window->setFixedSize(cScreenWidth, cScreenHeight);
     window->setWindowTitle(QString::fromUtf8(cAppTitle));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
