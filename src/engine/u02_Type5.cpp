@@ -2,6 +2,8 @@
 
 #include "app/u07_PubObject.h"
 #include "results/u03_ResultEnglish.h"
+#include "screens/u09_Object.h"
+#include "store/u09_BussObj_WordList.h"
 #include "widgets/AALabel.h"
 #include "widgets/ImagePanel.h"
 #include "widgets/SkinCheck.h"
@@ -28,6 +30,15 @@ void Tfrm02_Type5::LoadSkin()
 {
     Tfrm06_TestBase::LoadSkin();
     LoadTypedSkin("填写句子", 3, 5);
+}
+
+void Tfrm02_Type5::StartTest()
+{
+    if (Questions->Scope == smWordList && WordListItem && WordListItem->GetBegin() < 1) {
+        frm09_Object->Inform("提示", cNoSentenceText);
+        return;
+    }
+    Tfrm02_TypedTest::StartTest();
 }
 
 TSentenceItem& Tfrm02_Type5::SentenceOf(const TQuestionItem2& item) const
