@@ -79,7 +79,7 @@ void Tfrm02_Type3::CreateQuestionArea()
     int tag = 1;
     for (TSkinRadioButton* choice : Choices()) {
         choice->SetTag(tag);
-        choice->setGeometry(QRect(InArea(120, 210 + (tag - 1) * 44), QSize(380, 32)));
+        choice->setGeometry(QRect(InArea(120, 210 + (tag - 1) * 44), QSize(600, 32)));
         choice->setFont(SkinFont("宋体", 17));
         choice->SetTheme(frm09_Object->suiFileTheme1);
         connect(choice, &QAbstractButton::clicked, this, [this, tag] { rdoAnswerClick(tag); });
@@ -167,7 +167,9 @@ void Tfrm02_Type3::ShowPage(int n)
         const bool offered = i < item->Options.size();
         choices[i]->setVisible(offered);
         choices[i]->setEnabled(true);
-        choices[i]->setText(offered ? WordChinese(item->Options[i]) : QString());
+        const QString meaning = offered ? WordChinese(item->Options[i]) : QString();
+        choices[i]->setText(meaning);
+        choices[i]->SetHint(meaning);
         choices[i]->setChecked(false);
     }
 
@@ -209,6 +211,8 @@ void Tfrm02_Type3::Judge(bool right)
     lblTrueAnswer->SetCaption(WordChinese(item->ItemId));
     for (TSkinRadioButton* choice : Choices())
         choice->setEnabled(false);
+    // Away from the locked choices to where the learner goes on, not to the hand-in.
+    btnNextPage->setFocus();
     imgOK->hide();
     ImgError->hide();
     if (right) {
