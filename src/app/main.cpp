@@ -6,7 +6,10 @@
 #include "app/u09_BasePase.h"
 #include "app/u09_Declare.h"
 #include "platform/QtLauncher.h"
+#include "results/u03_ResultChinese.h"
+#include "results/u03_ResultEnglish.h"
 #include "screens/u00_Main.h"
+#include "screens/u01_WordTest.h"
 #include "screens/u09_Object.h"
 #include "widgets/HintWindow.h"
 
@@ -35,7 +38,14 @@ int main(int argc, char* argv[])
 
     Tfrm00_Main mainWindow;
     Tfrm09_Object skinService;
+    Tfrm03_ResultChinese resultChinese;
+    frm03_ResultChinese = &resultChinese;
+    Tfrm03_ResultEnglish resultEnglish;
+    frm03_ResultEnglish = &resultEnglish;
     mainWindow.InitMainWindow();
+    Tfrm01_WordTest testCentre;
+    frm01_WordTest = &testCentre;
+    mainWindow.SetScreenOpener(cCmdTestCenter, [] { frm01_WordTest->ShowModal(); });
 
     mainWindow.show();
     const int exitCode = app.exec();
