@@ -71,7 +71,8 @@ bool SetAttributeText(const TXmlElement& element, std::string_view name, const c
 bool SetAttributeText(const TXmlElement& element, std::string_view name, std::int32_t value);
 bool SetAttributeText(const TXmlElement& element, std::string_view name, double value);
 
-// The element's text becomes the Base64 line of the bytes followed by CR LF.
+// The element's text becomes the Base64 line of the bytes followed by CR LF;
+// no bytes leave the element empty.
 void EncodeElementText(const TXmlElement& element, std::string_view bytes);
 // The decoded bytes of the element's text.
 std::string DecodeElementText(const TXmlElement& element);
