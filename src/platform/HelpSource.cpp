@@ -50,9 +50,9 @@ std::optional<QByteArray> THelpSource::Read(const QString& page) const
     return ReadFolder(page);
 }
 
-std::optional<QByteArray> THelpSource::ReadCompiled(const QString& chmFile, const QString& page) const
+std::optional<QByteArray> THelpSource::ReadCompiled(const QString& compiledFile, const QString& page) const
 {
-    std::unique_ptr<chmFile, TChmCloser> file(chm_open(QFile::encodeName(chmFile).constData()));
+    std::unique_ptr<chmFile, TChmCloser> file(chm_open(QFile::encodeName(compiledFile).constData()));
     if (!file)
         return std::nullopt;
     chmUnitInfo unit{};

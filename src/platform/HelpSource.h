@@ -18,7 +18,7 @@ public:
     bool UsesCompiledHelp() const;
 
 private:
-    std::optional<QByteArray> ReadCompiled(const QString& chmFile, const QString& page) const;
+    std::optional<QByteArray> ReadCompiled(const QString& compiledFile, const QString& page) const;
     std::optional<QByteArray> ReadFolder(const QString& page) const;
 
     QString FAppFolder;

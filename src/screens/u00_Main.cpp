@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QMessageBox>
+#include <memory>
 
 #include "app/u07_PubObject.h"
 #include "app/u09_BasePase.h"
@@ -251,4 +253,15 @@ void Tfrm00_Main::btnHomeClick()
 void Tfrm00_Main::actHelpExecute()
 {
     OpenHelpPage("frmMain.htm");
+}
+
+bool CheckFlashPlayer()
+{
+    try {
+        std::make_unique<TMenuPanel>().reset();
+        return true;
+    } catch (...) {
+        QMessageBox::warning(nullptr, QString(), "您的计算机未安装Flash,请安装后重新启动本软件!");
+        return false;
+    }
 }

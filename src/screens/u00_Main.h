@@ -68,3 +68,6 @@ private:
 };
 
 extern Tfrm00_Main* frm00_Main;
+
+// Whether the main menu can be created; when it cannot, says so in a plain message box.
+bool CheckFlashPlayer();

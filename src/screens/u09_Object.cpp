@@ -38,10 +38,8 @@ QList<Tfrm09_Object::TAnsweredBox>& AnsweredLog()
 // A full path with every part matched on disk without regard to letter case.
 QString FoldedPath(const QString& path)
 {
-    const QFileInfo info(path);
-    const std::string folder = info.isAbsolute() ? "/" : "";
-    const QString rest = info.isAbsolute() ? QDir::cleanPath(path).mid(1) : QDir::cleanPath(path);
-    return QString::fromStdString(ResolveCaseFolded(folder, rest.toStdString()));
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return QString::fromStdString(ResolveCaseFolded("/", absolute.mid(1).toStdString()));
 }
 
 QImage ReadPicture(const QString& path)
