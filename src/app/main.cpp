@@ -7,6 +7,7 @@
 #include "app/u09_Declare.h"
 #include "platform/QtLauncher.h"
 #include "screens/u00_Main.h"
+#include "screens/u04_TestHistory.h"
 #include "screens/u09_Object.h"
 #include "widgets/HintWindow.h"
 
@@ -35,7 +36,9 @@ int main(int argc, char* argv[])
 
     Tfrm00_Main mainWindow;
     Tfrm09_Object skinService;
+    Tfrm04_TestHistory historyViewer;
     mainWindow.InitMainWindow();
+    mainWindow.SetScreenOpener(cCmdTestHistory, [&historyViewer] { historyViewer.ShowHistory(); });
 
     mainWindow.show();
     const int exitCode = app.exec();
