@@ -22,7 +22,8 @@ public:
     {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string("vellora-") + (test ? test->test_suite_name() : "suite") + "-"
-            + (test ? test->name() : "test") + "-" + std::to_string(::getpid());
+            + (test ? test->name() : "test") + "-" + std::to_string(::getpid()) + "-"
+            + std::to_string(NextNumber()++);
         for (char& c : name)
             if (c == '/')
                 c = '_';
@@ -41,6 +42,13 @@ public:
     std::string Folder() const { return Path.string() + "/"; }
 
     std::filesystem::path Path;
+
+private:
+    static int& NextNumber()
+    {
+        static int number = 0;
+        return number;
+    }
 };
 
 inline std::string ReadFile(const std::filesystem::path& path)
