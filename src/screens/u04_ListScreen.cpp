@@ -1,6 +1,7 @@
 #include "screens/u04_ListScreen.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <algorithm>
 
@@ -44,7 +45,7 @@ const TComposeSpec cComposed[] = {
 
 TListScreen::TListScreen(int screenNumber, const QString& backgroundName, const QString& helpPage,
                          QPoint trackFrameAt, QWidget* parent)
-    : QDialog(parent), FScreenNumber(screenNumber), FBackgroundName(backgroundName), FHelpPage(helpPage)
+    : QWidget(parent), FScreenNumber(screenNumber), FBackgroundName(backgroundName), FHelpPage(helpPage)
 {
     PrepareScreenWindow(this);
 
@@ -203,6 +204,17 @@ void TListScreen::actHelpExecute()
     OpenHelpPage(FHelpPage);
 }
 
+void TListScreen::ShowModal()
+{
+    FModal.Exec(this);
+}
+
+void TListScreen::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    FModal.Quit();
+}
+
 void TListScreen::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
@@ -212,10 +224,7 @@ void TListScreen::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Down:
         btnDownClick();
         break;
-    case Qt::Key_Escape:
-        // A screen closes by its exit button only.
-        break;
     default:
-        QDialog::keyPressEvent(event);
+        QWidget::keyPressEvent(event);
     }
 }

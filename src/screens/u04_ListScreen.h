@@ -2,15 +2,17 @@
 // What the two list screens (notebooks, test history) share: the borderless modal window on
 // its background, the four frame buttons, and the scroll track on the right whose ball the
 // learner drags or moves with the Up and Down buttons and arrow keys.
-#include <QDialog>
 #include <QImage>
+#include <QWidget>
+
+#include "screens/ModalRun.h"
 
 class QAction;
 class TImageButton;
 class TImagePanel;
 class TTrackBar;
 
-class TListScreen : public QDialog
+class TListScreen : public QWidget
 {
     Q_OBJECT
 public:
@@ -67,11 +69,15 @@ protected:
     // Composes first in the composing mode; then the frame buttons' pictures, the
     // background and the track's pictures.
     void LoadCommonSkin();
+    // Shows the window modally; returns when it closes (not when it only hides).
+    void ShowModal();
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     TImageButton* NewFrameButton(QPoint position, const QString& hint);
 
+    TModalRun FModal;
     int FScreenNumber;
     QString FBackgroundName;
     QString FHelpPage;

@@ -127,7 +127,7 @@ void Tfrm04_TestHistory::ShowHistory()
     MoveBall(0);
     ShowRows(0);
     ReadyFlag = true;
-    exec();
+    ShowModal();
 }
 
 void Tfrm04_TestHistory::SetRange()
