@@ -7,6 +7,7 @@
 #include "app/u09_Declare.h"
 #include "platform/QtLauncher.h"
 #include "screens/u00_Main.h"
+#include "screens/u04_NoteBookList.h"
 #include "screens/u04_TestHistory.h"
 #include "screens/u09_Object.h"
 #include "widgets/HintWindow.h"
@@ -37,8 +38,10 @@ int main(int argc, char* argv[])
     Tfrm00_Main mainWindow;
     Tfrm09_Object skinService;
     Tfrm04_TestHistory historyViewer;
+    Tfrm04_NoteBookList noteBookManager;
     mainWindow.InitMainWindow();
     mainWindow.SetScreenOpener(cCmdTestHistory, [&historyViewer] { historyViewer.ShowHistory(); });
+    mainWindow.SetScreenOpener(cCmdNoteList, [&noteBookManager] { noteBookManager.ShowNoteBooks(); });
 
     mainWindow.show();
     const int exitCode = app.exec();
