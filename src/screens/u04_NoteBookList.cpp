@@ -81,7 +81,8 @@ Tfrm04_NoteBookList::Tfrm04_NoteBookList(QWidget* parent)
     lblChineseSample->setFont(SkinFont("宋体", 16));
     lblChineseSample->hide();
     lblPSample = new TUnicodeLabel(ImgBg);
-    lblPSample->setGeometry(400, 60, 345, 27);
+    // Its right edge stops short of the track's groove, which an opaque label would cut.
+    lblPSample->setGeometry(400, 60, 340, 27);
     lblPSample->setFont(SkinFont("Arial Unicode MS", 19));
     lblPSample->SetFontColor(cPhoneticColor);
     lblPSample->hide();
@@ -130,7 +131,6 @@ void Tfrm04_NoteBookList::CreateRowLabels()
         english->setFont(lblEnglishSample->font());
         english->SetFontColor(lblEnglishSample->FontColor());
         english->SetTransparent(lblEnglishSample->Transparent());
-        english->SetBackColor(lblEnglishSample->BackColor());
         english->setGeometry(lblEnglishSample->geometry().translated(0, shift));
         english->hide();
         EnglishLabels[row] = english;
