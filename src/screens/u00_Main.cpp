@@ -29,9 +29,9 @@ struct TMenuItemSpec {
     const char* Picture;
 };
 const TMenuItemSpec cMenuItems[] = {
-    {cCmdTestCenter, {16, 19}, "考试中心", "menuTestCenter"},
-    {cCmdTestHistory, {232, 19}, "考试记录", "menuTestHistory"},
-    {cCmdNoteList, {448, 19}, "笔记本管理", "menuNoteList"},
+    {cCmdTestCenter, {16, 19}, "考试中心", "menu1"},
+    {cCmdTestHistory, {232, 19}, "考试记录", "menu2"},
+    {cCmdNoteList, {448, 19}, "笔记本管理", "menu3"},
 };
 
 // The composed frame buttons: the PNG sources and the picture each state is written to.
@@ -81,7 +81,7 @@ Tfrm00_Main::Tfrm00_Main(QWidget* parent) : QWidget(parent)
     ctlFlash = new TMenuPanel(imgBg);
     ctlFlash->setGeometry(cMenuArea);
     for (const TMenuItemSpec& item : cMenuItems)
-        ctlFlash->AddItem(item.Args, item.Position, item.Caption);
+        ctlFlash->AddItem(item.Args, item.Position)->setText(item.Caption);
     connect(ctlFlash, &TMenuPanel::FSCommand, this, &Tfrm00_Main::ctlFlashFSCommand);
 
     btnHome = NewButton(imgBg, {681, 549}, "主页");

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr QSize cPopupSize(180, 172);
+constexpr QSize cPopupSize(180, 160);
 const QColor cHoverColor(0, 0, 255);
 
 // The chooser's own picture: a rounded card on the transparent colour.

@@ -276,6 +276,8 @@ void OpenHelpPage(const QString& page)
 void PrepareScreenWindow(QWidget* window)
 {
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // Hints show on mouse-over also while another window of the program has the focus.
+    window->setAttribute(Qt::WA_AlwaysShowToolTips);
     window->setFixedSize(cScreenWidth, cScreenHeight);
     window->setWindowTitle(QString::fromUtf8(cAppTitle));
     if (const QScreen* screen = QGuiApplication::primaryScreen())

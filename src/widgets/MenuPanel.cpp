@@ -4,11 +4,10 @@
 
 TMenuPanel::TMenuPanel(QWidget* parent) : QWidget(parent) {}
 
-TImageButton* TMenuPanel::AddItem(const QString& args, const QPoint& position, const QString& hint)
+TImageButton* TMenuPanel::AddItem(const QString& args, const QPoint& position)
 {
     auto* item = new TImageButton(this);
     item->move(position);
-    item->SetHint(hint);
     item->SetAutoSize(true);
     connect(item, &QAbstractButton::clicked, this, [this, args] { emit FSCommand(cMenuCommand, args); });
     FItems.append({args, item});

@@ -12,7 +12,7 @@ public:
     explicit TMenuPanel(QWidget* parent = nullptr);
 
     // The item is placed at `position` in the panel and sizes itself to its pictures.
-    TImageButton* AddItem(const QString& args, const QPoint& position, const QString& hint);
+    TImageButton* AddItem(const QString& args, const QPoint& position);
     TImageButton* Item(const QString& args) const;
     QStringList ItemArgs() const;
 

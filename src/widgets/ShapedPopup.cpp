@@ -28,7 +28,7 @@ void TShapedPopup::SetShapePicture(const QImage& picture)
         return;
     }
     setFixedSize(FPicture.size());
-    const QImage mask = FPicture.createMaskFromColor(cShapeTransparent | 0xFF000000u, Qt::MaskOutColor);
+    const QImage mask = FPicture.createMaskFromColor(cShapeTransparent | 0xFF000000u, Qt::MaskInColor);
     setMask(QBitmap::fromImage(mask));
     update();
 }

@@ -137,12 +137,16 @@ QString TSkinMessageBox::Caption() const
 
 void TSkinMessageBox::SetText(const QString& text)
 {
-    FTextLabel->setText(text);
+    FText = text;
+    // Messages written for the old desktop break lines with CR LF, LF CR or a lone CR.
+    QString shown = text;
+    shown.replace("\r\n", "\n").replace("\n\r", "\n").replace('\r', '\n');
+    FTextLabel->setText(shown);
 }
 
 QString TSkinMessageBox::Text() const
 {
-    return FTextLabel->text();
+    return FText;
 }
 
 void TSkinMessageBox::SetIcon(TMsgIcon icon)

@@ -48,6 +48,7 @@ private:
     QLabel* FCaptionLabel;
     QLabel* FIconLabel;
     QLabel* FTextLabel;
+    QString FText;
     std::array<QPushButton*, cMaxButtons> FButtons{};
     std::array<int, cMaxButtons> FResults{};
     TMsgIcon FIcon = TMsgIcon::None;

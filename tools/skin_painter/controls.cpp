@@ -222,14 +222,15 @@ QImage scopeIllustration(int scope) {
   }, art::scopeName(scope));
 }
 
-// The hover mark: a dot that breathes, on a transparent ground.
+// The hover mark: a dot that breathes. It always lies on an option plate, so it is drawn
+// smooth on the plate's colour instead of with a ragged transparent edge.
 QList<QImage> hoverMarkFrames() {
   QList<QImage> frames;
   constexpr int kFrames = 8;
   for (int i = 0; i < kFrames; ++i) {
-    QImage img = look::layer(L::kHoverMark);
+    QImage img = look::blank(L::kHoverMark, look::kPlate);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::Antialiasing);
     const qreal phase = 0.5 - 0.5 * std::cos(2 * M_PI * i / kFrames);
     const qreal radius = 2.5 + 3.0 * phase;
     const QPointF c(L::kHoverMark.width() / 2.0, L::kHoverMark.height() / 2.0);
@@ -380,7 +381,7 @@ void paintTestWindows(PictureFolder& pics) {
     QPainter p(&plate);
     look::well(p, QRectF(0, 0, L::kGroupPlate.width(), L::kGroupPlate.height()), look::kPlate, 6);
     return plate;
-  }(), L::kGroupIdxPlate));
+  }(), L::kGroupPlatePlace));
   placeButton(pics, QStringLiteral("sound.gif"), QStringLiteral("听音选中文"), L::kSound.topLeft(), kThreeStates,
               [](State s) { return buttons::round(L::kSound.size(), Glyph::Speaker, s); });
   // Right and wrong marks beside the answer.
@@ -444,19 +445,29 @@ void paintListScreens(PictureFolder& pics) {
   pics.write(QStringLiteral("img/prgBall.gif"), ball());
 }
 
-void paintPopup(PictureFolder& pics) {
+namespace {
+
+// A popup's shape: a rounded card on pure magenta, which the window cuts away. The outline
+// is drawn without smoothing: a blended edge would leave pink pixels the shape keeps.
+QImage popupCard(QSize size) {
   constexpr QRgb kMagenta = 0xFF00FF;
-  QImage img = look::blank(L::kPopup, QColor::fromRgb(kMagenta));
+  QImage img = look::blank(size, QColor::fromRgb(kMagenta));
   QPainter p(&img);
-  const QRect body(0, 0, L::kPopup.width(), L::kPopup.height());
-  // The outline is drawn without smoothing: a blended edge would leave pink pixels that the
-  // window shape does not cut away.
-  p.setRenderHint(QPainter::Antialiasing, false);
+  const QRect body(0, 0, size.width(), size.height());
   p.setPen(Qt::NoPen);
   p.setBrush(look::kOlive);
   p.drawRoundedRect(body, 14, 14);
   p.setBrush(look::kPale);
   p.drawRoundedRect(body.adjusted(2, 2, -2, -2), 12, 12);
+  return img;
+}
+
+}  // namespace
+
+void paintPopups(PictureFolder& pics) {
+  QImage img = popupCard(L::kPopup);
+  QPainter p(&img);
+  const QRect body(0, 0, L::kPopup.width(), L::kPopup.height());
   p.fillRect(QRect(14, 14, body.width() - 28, 40), look::kMint);
   look::hline(p, 14, body.width() - 14, 54, look::kRule);
   p.setRenderHint(QPainter::Antialiasing);
@@ -467,6 +478,21 @@ void paintPopup(PictureFolder& pics) {
              look::kOlive);
   p.end();
   pics.write(QStringLiteral("img/popup.bmp"), img);
+
+  QImage kinds = popupCard(L::kKindPopup);
+  QPainter k(&kinds);
+  k.setRenderHint(QPainter::Antialiasing);
+  k.fillRect(QRect(10, 8, L::kKindPopup.width() - 20, 26), look::kMint);
+  look::text(k, QRectF(0, 8, L::kKindPopup.width(), 26), QStringLiteral("选择考试类型"), look::font(14, true),
+             look::kDeep);
+  look::hline(k, 10, L::kKindPopup.width() - 10, 34, look::kRule);
+  k.setPen(Qt::NoPen);
+  k.setBrush(look::kPlate);
+  k.drawRoundedRect(QRectF(32, 36, 116, 112), 6, 6);
+  look::text(k, QRectF(0, 150, L::kKindPopup.width(), 18), QStringLiteral("Esc 或点击空白处取消"),
+             look::font(11), look::kOlive);
+  k.end();
+  pics.write(QStringLiteral("img/seltype.bmp"), kinds);
 }
 
 }  // namespace skin::controls

@@ -11,6 +11,6 @@ void paintTestCentre(PictureFolder& pics);
 void paintTestWindows(PictureFolder& pics);
 void paintResultWindows(PictureFolder& pics);
 void paintListScreens(PictureFolder& pics);
-void paintPopup(PictureFolder& pics);
+void paintPopups(PictureFolder& pics);
 
 }  // namespace skin::controls

@@ -115,12 +115,6 @@ void draw(QPainter& p, Glyph g, const QRectF& b, const QColor& c, qreal stroke) 
     case Glyph::Play:
       arrowHead(p, b, {{0.24, 0.14}, {0.86, 0.5}, {0.24, 0.86}}, c);
       break;
-    case Glyph::Left:
-      arrowHead(p, b, {{0.74, 0.16}, {0.74, 0.84}, {0.22, 0.5}}, c);
-      break;
-    case Glyph::Right:
-      arrowHead(p, b, {{0.26, 0.16}, {0.78, 0.5}, {0.26, 0.84}}, c);
-      break;
     case Glyph::Flag:
       p.drawLine(at(b, 0.22, 0.10), at(b, 0.22, 0.92));
       {
@@ -128,10 +122,6 @@ void draw(QPainter& p, Glyph g, const QRectF& b, const QColor& c, qreal stroke) 
         f.closeSubpath();
         p.fillPath(f, c);
       }
-      break;
-    case Glyph::Plus:
-      p.drawLine(at(b, 0.5, 0.16), at(b, 0.5, 0.84));
-      p.drawLine(at(b, 0.16, 0.5), at(b, 0.84, 0.5));
       break;
     case Glyph::Sentence:
       p.drawLine(at(b, 0.10, 0.30), at(b, 0.90, 0.30));
@@ -146,11 +136,6 @@ void draw(QPainter& p, Glyph g, const QRectF& b, const QColor& c, qreal stroke) 
                           {0.72, 0.74}, {0.5, 0.80}, {0.28, 0.74}, {0.06, 0.5}}));
       p.setBrush(c);
       p.drawEllipse(at(b, 0.5, 0.5), b.width() * 0.12, b.height() * 0.12);
-      break;
-    case Glyph::Ear:
-      p.drawArc(QRectF(at(b, 0.2, 0.1), at(b, 0.8, 0.7)), 180 * 16, -200 * 16);
-      p.drawPath(poly(b, {{0.8, 0.42}, {0.62, 0.70}, {0.56, 0.88}, {0.38, 0.90}}));
-      p.drawArc(QRectF(at(b, 0.36, 0.30), at(b, 0.62, 0.56)), 180 * 16, -180 * 16);
       break;
   }
   p.restore();

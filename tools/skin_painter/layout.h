@@ -41,7 +41,6 @@ constexpr QPoint kModeRadio[3] = {{256, 386}, {256, 428}, {256, 470}};
 constexpr QPoint kModeCaption[3] = {{300, 394}, {300, 435}, {300, 478}};
 constexpr QSize kModeCaptionSize{190, 26};
 constexpr QPoint kComboBox{512, 390};
-constexpr QPoint kNoteBookSel{512, 471};
 constexpr QPoint kWordListIdx{512, 430};
 constexpr QSize kComboSize{136, 26};
 constexpr QSize kComboDownSize{112, 152};
@@ -53,12 +52,8 @@ constexpr QSize kHoverMark{12, 12};
 constexpr QSize kTitlePicture{440, 64};  // type1..5.gif at (0, 0)
 constexpr QRect kOrderSwitch{554, 36, 100, 28};
 constexpr QRect kScopeLine{30, 77, 740, 36};
-constexpr QRect kScopeCaption{40, 82, 270, 26};
 constexpr QSize kGroupPlate{100, 28};
-constexpr QPoint kWordListPlate{320, 81};
-constexpr QPoint kGroupIdxPlate{430, 81};
-constexpr QPoint kGroupCountPlate{540, 81};
-constexpr QPoint kItemCountPlate{650, 81};
+constexpr QPoint kGroupPlatePlace{430, 81};  // one of the four; the scope line is flat there
 constexpr QRect kQuestionCards[4] = {{40, 124, 340, 190}, {420, 124, 340, 190},
                                      {40, 324, 340, 190}, {420, 324, 340, 190}};
 constexpr QRect kQuestionPanel{40, 124, 720, 390};
@@ -74,9 +69,7 @@ constexpr QPoint kTypedMark{406, 402};
 constexpr QRect kTypedInput{120, 402, 280, 40};
 
 // Result windows.
-constexpr QRect kScoreBand{30, 84, 640, 32};
 constexpr QRect kReviewPanel{36, 148, 626, 372};
-constexpr int kReviewHeaderTop = 156;
 constexpr int kRowTop = 194;
 constexpr int kRowPitch = 33;
 constexpr QSize kResultButton{100, 36};
@@ -93,7 +86,6 @@ constexpr QPoint kHistoryTrack{747, 82};
 constexpr QPoint kNoteBookTrack{743, 62};
 
 // Test history viewer.
-constexpr int kHistoryHeaderTop = 96;
 constexpr int kHistoryRowTop = 136;
 constexpr int kHistoryRows = 12;
 constexpr QRect kHistoryPanel{32, 74, 738, 464};
@@ -109,8 +101,9 @@ constexpr int kNoteRowTop = 60;
 constexpr int kNoteRowPitch = 58;
 constexpr QRect kNoteInfo{170, 538, 500, 28};
 
-// Notebook chooser popup.
+// The two choice popups: notebook chooser, and test-kind chooser with its five labels at
+// left 40, 100 x 20, tops 38 to 124.
 constexpr QSize kPopup{324, 204};
-constexpr QPoint kPopupButtons[4] = {{60, 75}, {164, 75}, {60, 130}, {164, 130}};
+constexpr QSize kKindPopup{180, 172};
 
 }  // namespace skin::layout

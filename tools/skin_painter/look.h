@@ -23,7 +23,6 @@ inline const QColor kPlate{0xF6, 0xFA, 0xF3};   // option plates, list boxes
 inline const QColor kLine{0xA3, 0xC2, 0x94};    // panel borders
 inline const QColor kRule{0xC5, 0xDB, 0xBA};    // row separators
 inline const QColor kAccent{0xF0, 0x8A, 0x24};  // the orange of the name, used sparingly
-inline const QColor kGreyFace{0xDA, 0xDD, 0xD7};
 inline const QColor kGreyText{0x95, 0x9B, 0x92};
 inline const QColor kGreyLine{0xB8, 0xBD, 0xB4};
 inline const QColor kWrong{0xC6, 0x28, 0x28};

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     skin::controls::paintTestWindows(pics);
     skin::controls::paintResultWindows(pics);
     skin::controls::paintListScreens(pics);
-    skin::controls::paintPopup(pics);
+    skin::controls::paintPopups(pics);
     std::printf("%d pictures written to %s\n", pics.written(), argv[1]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "skin painter: %s\n", e.what());
