@@ -50,6 +50,7 @@ std::string AsideStamp()
 }
 
 // Moves an unreadable learner's file out of the way of the next save, keeping it.
+// Where the rename fails the folder is not writable, so no save can replace the file either.
 void KeepAside(const std::string& path)
 {
     const std::string base = path + ".unreadable" + AsideStamp();
@@ -58,8 +59,6 @@ void KeepAside(const std::string& path)
     for (int n = 2; fs::exists(aside, error); ++n)
         aside = base + "-" + std::to_string(n);
     fs::rename(path, aside, error);
-    if (error)
-        fs::copy_file(path, aside, error);
 }
 
 // Loaded, and with every notebook the screens use.
