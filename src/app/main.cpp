@@ -10,6 +10,8 @@
 #include "results/u03_ResultEnglish.h"
 #include "screens/u00_Main.h"
 #include "screens/u01_WordTest.h"
+#include "screens/u04_NoteBookList.h"
+#include "screens/u04_TestHistory.h"
 #include "screens/u09_Object.h"
 #include "widgets/HintWindow.h"
 
@@ -38,6 +40,8 @@ int main(int argc, char* argv[])
 
     Tfrm00_Main mainWindow;
     Tfrm09_Object skinService;
+    Tfrm04_TestHistory historyViewer;
+    Tfrm04_NoteBookList noteBookManager;
     Tfrm03_ResultChinese resultChinese;
     frm03_ResultChinese = &resultChinese;
     Tfrm03_ResultEnglish resultEnglish;
@@ -46,6 +50,8 @@ int main(int argc, char* argv[])
     Tfrm01_WordTest testCentre;
     frm01_WordTest = &testCentre;
     mainWindow.SetScreenOpener(cCmdTestCenter, [] { frm01_WordTest->ShowModal(); });
+    mainWindow.SetScreenOpener(cCmdTestHistory, [&historyViewer] { historyViewer.ShowHistory(); });
+    mainWindow.SetScreenOpener(cCmdNoteList, [&noteBookManager] { noteBookManager.ShowNoteBooks(); });
 
     mainWindow.show();
     const int exitCode = app.exec();
