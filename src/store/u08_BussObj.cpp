@@ -1,18 +1,27 @@
 #include "store/u08_BussObj.h"
 
-#include <unordered_set>
+#include <algorithm>
 
 #include "store/u09_BussObj_Sentence.h"
 
 namespace {
 
-std::string MemberKey(std::string_view text)
+// Numbers up to this size are counted in the array.
+constexpr std::int32_t cLargestArrayNumber = (1 << 22) - 1;
+
+// The value of a decimal written without sign, blanks or leading zeros, when
+// small enough for the array; -1 otherwise.
+std::int32_t CanonicalNumber(std::string_view text)
 {
-    std::string key(text);
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return key;
+    if (text.empty() || text.size() > 7 || (text[0] == '0' && text.size() > 1))
+        return -1;
+    std::int32_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value <= cLargestArrayNumber ? value : -1;
 }
 
 std::int32_t NumberOf(const std::string& member)
@@ -49,12 +58,13 @@ std::int32_t TNoteBook2::GetNumber(std::int32_t position) const
 
 std::int32_t TNoteBook2::AddItems(const TTextList& list)
 {
+    EnsureIndex();
     std::int32_t added = 0;
     for (const std::string& entry : list) {
-        auto [member, isNew] = Members.try_emplace(MemberKey(entry), 0);
-        if (!isNew && member->second > 0)
+        std::int32_t& members = Members[entry];
+        if (members > 0)
             continue;
-        member->second = 1;
+        members = 1;
         FItems.push_back(entry);
         ++added;
     }
@@ -63,41 +73,41 @@ std::int32_t TNoteBook2::AddItems(const TTextList& list)
 
 std::int32_t TNoteBook2::RemoveItems(const TTextList& list)
 {
+    EnsureIndex();
     // How many occurrences of each text go: one per entry, as far as there are members.
-    std::unordered_map<std::string, std::int32_t> toRemove;
+    TTextKeyIndex toRemove(true);
     std::int32_t removed = 0;
     for (const std::string& entry : list) {
-        std::string key = MemberKey(entry);
-        const auto member = Members.find(key);
-        if (member == Members.end() || member->second == 0)
+        std::int32_t* members = Members.FindCounter(entry);
+        if (!members || *members == 0)
             continue;
-        --member->second;
-        ++toRemove[std::move(key)];
+        --*members;
+        ++toRemove[entry];
         ++removed;
     }
     if (removed == 0)
         return 0;
     // The first occurrences go, the order of the rest stays.
-    TTextList kept;
-    kept.reserve(FItems.size() - static_cast<std::size_t>(removed));
-    for (std::string& item : FItems) {
-        const auto pending = toRemove.find(MemberKey(item));
-        if (pending != toRemove.end() && pending->second > 0) {
-            --pending->second;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < FItems.size(); ++i) {
+        std::int32_t* pending = toRemove.FindCounter(FItems[i]);
+        if (pending && *pending > 0) {
+            --*pending;
             continue;
         }
-        kept.push_back(std::move(item));
+        if (kept != i)
+            FItems[kept] = std::move(FItems[i]);
+        ++kept;
     }
-    FItems = std::move(kept);
-    std::erase_if(Members, [](const auto& member) { return member.second == 0; });
+    FItems.resize(kept);
     return removed;
 }
 
-std::int32_t TNoteBook2::SetItems(const TTextList& list)
+std::int32_t TNoteBook2::SetItems(TTextList list)
 {
     const std::int32_t oldCount = Count();
-    FItems = list;
-    RebuildIndex();
+    FItems = std::move(list);
+    IndexValid = false;
     return Count() > oldCount ? Count() - oldCount : 0;
 }
 
@@ -112,12 +122,60 @@ void TNoteBook2::GetRange(std::int32_t start, std::int32_t n, TIntArray& result)
         result.push_back(NumberOf(FItems[static_cast<std::size_t>(position)]));
 }
 
-void TNoteBook2::RebuildIndex()
+void TNoteBook2::EnsureIndex()
 {
-    Members.clear();
-    Members.reserve(FItems.size());
+    if (IndexValid)
+        return;
+    Members.Clear();
     for (const std::string& item : FItems)
-        ++Members[MemberKey(item)];
+        ++Members[item];
+    IndexValid = true;
+}
+
+std::int32_t& TTextKeyIndex::operator[](std::string_view text)
+{
+    const std::int32_t number = CanonicalNumber(text);
+    if (number < 0)
+        return Others[OtherKey(text)];
+    if (static_cast<std::size_t>(number) >= Numbers.size())
+        Numbers.resize(std::max<std::size_t>(static_cast<std::size_t>(number) + 1, Numbers.size() * 2), 0);
+    return Numbers[static_cast<std::size_t>(number)];
+}
+
+std::int32_t TTextKeyIndex::Find(std::string_view text) const
+{
+    const std::int32_t number = CanonicalNumber(text);
+    if (number < 0) {
+        const auto other = Others.find(OtherKey(text));
+        return other == Others.end() ? 0 : other->second;
+    }
+    return static_cast<std::size_t>(number) < Numbers.size() ? Numbers[static_cast<std::size_t>(number)] : 0;
+}
+
+std::int32_t* TTextKeyIndex::FindCounter(std::string_view text)
+{
+    const std::int32_t number = CanonicalNumber(text);
+    if (number < 0) {
+        const auto other = Others.find(OtherKey(text));
+        return other == Others.end() ? nullptr : &other->second;
+    }
+    return static_cast<std::size_t>(number) < Numbers.size() ? &Numbers[static_cast<std::size_t>(number)] : nullptr;
+}
+
+void TTextKeyIndex::Clear()
+{
+    Numbers.clear();
+    Others.clear();
+}
+
+std::string TTextKeyIndex::OtherKey(std::string_view text) const
+{
+    std::string key(text);
+    if (IgnoreCase)
+        for (char& c : key)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+    return key;
 }
 
 TXmlElement TNoteBookOp2::NewNoteBookElement()
@@ -247,27 +305,30 @@ void TNoteBookList2::ResetDefaults(const TNodeList& store)
 
 void TWordSenCross::Build(TSentenceList& sentences)
 {
+    EnsureIndex();
     const std::int32_t count = sentences.Count();
     for (std::int32_t i = 0; i < count; ++i) {
         const TSentenceItem& sentence = sentences.GetSentence(i);
         std::string key = FormatInteger(sentence.GetWordNo());
         const std::string number = FormatInteger(sentence.GetSentenceNo());
-        const auto [entry, isNew] = KeyIndex.try_emplace(key, FWordKeys.size());
-        if (isNew) {
+        std::int32_t& position = KeyIndex[key];
+        if (position == 0) {
             FWordKeys.push_back(std::move(key));
             FSentenceLists.push_back(number);
+            position = static_cast<std::int32_t>(FWordKeys.size());
         } else {
-            (FSentenceLists[entry->second] += ',') += number;
+            (FSentenceLists[static_cast<std::size_t>(position - 1)] += ',') += number;
         }
     }
 }
 
 const std::string* TWordSenCross::FindSentences(std::int32_t wordNumber) const
 {
-    const auto entry = KeyIndex.find(FormatInteger(wordNumber));
-    if (entry == KeyIndex.end() || entry->second >= FSentenceLists.size())
+    EnsureIndex();
+    const std::int32_t position = KeyIndex.Find(FormatInteger(wordNumber));
+    if (position == 0 || static_cast<std::size_t>(position) > FSentenceLists.size())
         return nullptr;
-    return &FSentenceLists[entry->second];
+    return &FSentenceLists[static_cast<std::size_t>(position - 1)];
 }
 
 void TWordSenCross::GetSentenceNumbers(std::int32_t wordNumber, TIntArray& result) const
@@ -299,7 +360,7 @@ bool TWordSenCross::LoadFromFile(const std::string& path)
     file.ReadStream(file.Node, "SL", sentenceLists);
     FWordKeys = DecodeTextList(wordKeys);
     FSentenceLists = DecodeTextList(sentenceLists);
-    RebuildIndex();
+    IndexValid = false;
     return true;
 }
 
@@ -311,10 +372,15 @@ bool TWordSenCross::SaveToFile(const std::string& path) const
     return file.SaveToFile(path);
 }
 
-void TWordSenCross::RebuildIndex()
+void TWordSenCross::EnsureIndex() const
 {
-    KeyIndex.clear();
-    KeyIndex.reserve(FWordKeys.size());
-    for (std::size_t i = 0; i < FWordKeys.size(); ++i)
-        KeyIndex.try_emplace(FWordKeys[i], i);
+    if (IndexValid)
+        return;
+    KeyIndex.Clear();
+    for (std::size_t i = 0; i < FWordKeys.size(); ++i) {
+        std::int32_t& position = KeyIndex[FWordKeys[i]];
+        if (position == 0)
+            position = static_cast<std::int32_t>(i + 1);
+    }
+    IndexValid = true;
 }

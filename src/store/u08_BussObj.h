@@ -11,6 +11,30 @@
 #include "app/u09_Declare.h"
 #include "store/unt99_XMLOpModal.h"
 
+// Maps texts to counters. Canonical decimals (the numbers the notebooks and
+// the cross index hold) are looked up in an array, any other text in a hash
+// map, so that a look-up costs a few nanoseconds.
+class TTextKeyIndex {
+public:
+    // ignoreCase: texts that differ only in ASCII letter case are one key.
+    explicit TTextKeyIndex(bool ignoreCase) : IgnoreCase(ignoreCase) {}
+
+    // The counter of text, created as 0.
+    std::int32_t& operator[](std::string_view text);
+    // The counter of text; 0 when it has none.
+    std::int32_t Find(std::string_view text) const;
+    // The counter of text when it has one, without making one.
+    std::int32_t* FindCounter(std::string_view text);
+    void Clear();
+
+private:
+    std::string OtherKey(std::string_view text) const;
+
+    bool IgnoreCase;
+    std::vector<std::int32_t> Numbers;
+    std::unordered_map<std::string, std::int32_t> Others;
+};
+
 class TStringsObj {
 public:
     TStringsObj() = default;
@@ -41,15 +65,17 @@ public:
     // Removes the first occurrence of each entry that is a member; returns how many.
     std::int32_t RemoveItems(const TTextList& list);
     // Replaces every member; returns the growth in count, never below 0.
-    std::int32_t SetItems(const TTextList& list);
+    std::int32_t SetItems(TTextList list);
     // Members start .. start + n - 1 as numbers, stopping at the last member.
     void GetRange(std::int32_t start, std::int32_t n, TIntArray& result) const;
 
 private:
-    void RebuildIndex();
+    // The index is built at the first change that needs it.
+    void EnsureIndex();
 
-    // Lower-cased member text -> number of members with that text.
-    std::unordered_map<std::string, std::int32_t> Members;
+    // Member text -> number of members with that text.
+    TTextKeyIndex Members{true};
+    bool IndexValid = true;
 };
 
 // Element operations on one "NOTEBOOK" element.
@@ -114,10 +140,12 @@ public:
 
 private:
     const std::string* FindSentences(std::int32_t wordNumber) const;
-    void RebuildIndex();
+    // The index is built at the first look-up after a load.
+    void EnsureIndex() const;
 
     TTextList FWordKeys;
     TTextList FSentenceLists;
-    // Word key text -> first position in FWordKeys.
-    std::unordered_map<std::string, std::size_t> KeyIndex;
+    // Word key text -> first position in FWordKeys, plus one.
+    mutable TTextKeyIndex KeyIndex{false};
+    mutable bool IndexValid = true;
 };

@@ -108,8 +108,8 @@ std::string Base64Encode(std::string_view bytes)
 
 std::string Base64Decode(std::string_view text)
 {
-    std::string bytes;
-    bytes.reserve(text.size() / 4 * 3 + 3);
+    std::string bytes(text.size() / 4 * 3 + 3, '\0');
+    std::size_t used = 0;
     std::uint32_t group = 0;
     int count = 0;
     for (unsigned char c : text) {
@@ -118,19 +118,20 @@ std::string Base64Decode(std::string_view text)
             continue;
         group = group << 6 | static_cast<std::uint32_t>(value);
         if (++count == 4) {
-            bytes += static_cast<char>(group >> 16 & 0xFF);
-            bytes += static_cast<char>(group >> 8 & 0xFF);
-            bytes += static_cast<char>(group & 0xFF);
+            bytes[used++] = static_cast<char>(group >> 16 & 0xFF);
+            bytes[used++] = static_cast<char>(group >> 8 & 0xFF);
+            bytes[used++] = static_cast<char>(group & 0xFF);
             group = 0;
             count = 0;
         }
     }
     if (count == 2) {
-        bytes += static_cast<char>(group >> 4 & 0xFF);
+        bytes[used++] = static_cast<char>(group >> 4 & 0xFF);
     } else if (count == 3) {
-        bytes += static_cast<char>(group >> 10 & 0xFF);
-        bytes += static_cast<char>(group >> 2 & 0xFF);
+        bytes[used++] = static_cast<char>(group >> 10 & 0xFF);
+        bytes[used++] = static_cast<char>(group >> 2 & 0xFF);
     }
+    bytes.resize(used);
     return bytes;
 }
 
@@ -160,22 +161,26 @@ std::string EncodeTextList(const TTextList& texts)
 
 TTextList DecodeTextList(std::string_view bytes)
 {
-    const std::string utf8 = Cp936ToUtf8(bytes);
+    std::string converted;
+    if (!IsAscii(bytes)) {
+        converted = Cp936ToUtf8(bytes);
+        bytes = converted;
+    }
     TTextList texts;
     std::size_t start = 0;
     std::size_t i = 0;
-    while (i < utf8.size()) {
-        const char c = utf8[i];
+    while (i < bytes.size()) {
+        const char c = bytes[i];
         if (c != '\r' && c != '\n') {
             ++i;
             continue;
         }
-        texts.emplace_back(utf8, start, i - start);
-        i += (c == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') ? 2 : 1;
+        texts.emplace_back(bytes.substr(start, i - start));
+        i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
         start = i;
     }
-    if (start < utf8.size())
-        texts.emplace_back(utf8, start);
+    if (start < bytes.size())
+        texts.emplace_back(bytes.substr(start));
     return texts;
 }
 

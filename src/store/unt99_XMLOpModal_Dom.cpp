@@ -99,30 +99,42 @@ std::string SourceEncoding(const std::string& declared)
     return declared;
 }
 
-// Text in UTF-8, from bytes in whichever encoding their mark or declaration says.
-std::optional<std::string> ToUtf8(std::string_view bytes)
+// Turns bytes in whichever encoding their mark or declaration says into UTF-8
+// text, which starts at `start` (past a UTF-8 byte order mark).
+bool MakeUtf8(std::string& bytes, std::size_t& start)
 {
-    const auto startsWith = [&](std::string_view prefix) { return bytes.substr(0, prefix.size()) == prefix; };
+    const std::string_view view(bytes);
+    const auto startsWith = [&](std::string_view prefix) { return view.substr(0, prefix.size()) == prefix; };
+    const auto convert = [&](std::size_t skip, const char* from) {
+        auto converted = ConvertStrictly(view.substr(skip), from);
+        if (!converted)
+            return false;
+        bytes = std::move(*converted);
+        return true;
+    };
     using namespace std::string_view_literals;
+    start = 0;
     if (startsWith("\xEF\xBB\xBF"sv))
-        bytes.remove_prefix(3);
+        start = 3;
     else if (startsWith("\xFF\xFE\x00\x00"sv))
-        return ConvertStrictly(bytes.substr(4), "UTF-32LE");
+        return convert(4, "UTF-32LE");
     else if (startsWith("\x00\x00\xFE\xFF"sv))
-        return ConvertStrictly(bytes.substr(4), "UTF-32BE");
+        return convert(4, "UTF-32BE");
     else if (startsWith("\xFF\xFE"sv))
-        return ConvertStrictly(bytes.substr(2), "UTF-16LE");
+        return convert(2, "UTF-16LE");
     else if (startsWith("\xFE\xFF"sv))
-        return ConvertStrictly(bytes.substr(2), "UTF-16BE");
+        return convert(2, "UTF-16BE");
     else if (startsWith("<\0"sv))
-        return ConvertStrictly(bytes, "UTF-16LE");
+        return convert(0, "UTF-16LE");
     else if (startsWith("\0<"sv))
-        return ConvertStrictly(bytes, "UTF-16BE");
+        return convert(0, "UTF-16BE");
 
-    const std::string source = SourceEncoding(DeclaredEncoding(bytes));
+    const std::string source = SourceEncoding(DeclaredEncoding(view.substr(start)));
     if (source.empty())
-        return std::string(bytes);
-    return ConvertStrictly(bytes, source);
+        return true;
+    const bool converted = convert(start, source.c_str());
+    start = 0;
+    return converted;
 }
 
 // Exactly one element at the top, the way a well-formed file has it.
@@ -133,6 +145,23 @@ bool HasOneRoot(const pugi::xml_document& doc)
         if (child.type() == pugi::node_element)
             ++elements;
     return elements == 1;
+}
+
+// A text split by a comment or processing instruction, which are not kept,
+// becomes one text again, as it would be after a save and a load: the items
+// of a list stay the same across saves.
+void JoinSplitTexts(pugi::xml_node root)
+{
+    pugi::xml_node child = root.first_child();
+    while (child) {
+        pugi::xml_node next = child.next_sibling();
+        if (child.type() == pugi::node_pcdata && next && next.type() == pugi::node_pcdata) {
+            child.set_value((std::string(child.value()) + next.value()).c_str());
+            root.remove_child(next);
+            continue;
+        }
+        child = next;
+    }
 }
 
 void Touch(const TXmlElement& element)
@@ -158,27 +187,33 @@ TXmlDocumentRef NewDocument()
 
 bool LoadDocument(const std::string& path, TXmlDocumentRef& document)
 {
-    const auto bytes = ReadWholeFile(path);
+    auto bytes = ReadWholeFile(path);
     if (!bytes)
         return false;
-    return ParseDocument(*bytes, document);
+    return ParseDocument(std::move(*bytes), document);
 }
 
-bool ParseDocument(std::string_view bytes, TXmlDocumentRef& document)
+bool ParseDocument(std::string bytes, TXmlDocumentRef& document)
 {
-    const auto text = ToUtf8(bytes);
-    if (!text)
+    std::size_t start = 0;
+    if (!MakeUtf8(bytes, start))
         return false;
-    return ParseUtf8Document(*text, document);
+    return ParseUtf8Document(std::move(bytes), document, start);
 }
 
-bool ParseUtf8Document(std::string_view text, TXmlDocumentRef& document)
+bool ParseUtf8Document(std::string text, TXmlDocumentRef& document, std::size_t start)
 {
     auto parsed = NewDocument();
+    parsed->Buffer = std::move(text);
+    if (start > parsed->Buffer.size())
+        return false;
+    // Parsed in place: the document keeps its buffer.
     const pugi::xml_parse_result result =
-        parsed->Doc.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
+        parsed->Doc.load_buffer_inplace(parsed->Buffer.data() + start, parsed->Buffer.size() - start,
+                                        pugi::parse_default, pugi::encoding_utf8);
     if (result.status != pugi::status_ok || !HasOneRoot(parsed->Doc))
         return false;
+    JoinSplitTexts(parsed->Doc.document_element());
     document = std::move(parsed);
     return true;
 }
@@ -310,6 +345,11 @@ std::string DecodeElementText(const TXmlElement& element)
 {
     if (!element)
         return {};
+    const pugi::xml_node only = element.Element.first_child();
+    if (!only)
+        return {};
+    if (!only.next_sibling() && only.type() == pugi::node_pcdata)
+        return Base64Decode(only.value());
     std::string text;
     // Every text below the element, in document order, without recursion.
     const pugi::xml_node top = element.Element;

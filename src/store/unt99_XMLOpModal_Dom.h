@@ -12,6 +12,8 @@
 // counts changes to the child lists made through this layer, so that lists
 // can cache their children.
 struct TXmlDocument {
+    // The text the document was parsed from, in place.
+    std::string Buffer;
     pugi::xml_document Doc;
     std::uint64_t Generation = 0;
 };
@@ -35,9 +37,9 @@ TXmlDocumentRef NewDocument();
 // well-formed or in an unknown encoding.
 bool LoadDocument(const std::string& path, TXmlDocumentRef& document);
 // The same on bytes already in memory.
-bool ParseDocument(std::string_view bytes, TXmlDocumentRef& document);
-// Parses UTF-8 text; a declaration in it is not looked at.
-bool ParseUtf8Document(std::string_view text, TXmlDocumentRef& document);
+bool ParseDocument(std::string bytes, TXmlDocumentRef& document);
+// Parses UTF-8 text from start on; a declaration in it is not looked at.
+bool ParseUtf8Document(std::string text, TXmlDocumentRef& document, std::size_t start = 0);
 
 // The document's root element, or an empty reference.
 TXmlElement DocumentElement(const TXmlDocumentRef& document);

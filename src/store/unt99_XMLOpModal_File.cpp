@@ -69,11 +69,13 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
         ::close(fd);
         return std::nullopt;
     }
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
+    // Read straight into the string, growing it should the file have grown.
+    std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::size_t used = 0;
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (used == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -82,8 +84,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
         }
         if (got == 0)
             break;
-        bytes.append(buffer, static_cast<std::size_t>(got));
+        used += static_cast<std::size_t>(got);
     }
+    bytes.resize(used);
     ::close(fd);
     return bytes;
 }

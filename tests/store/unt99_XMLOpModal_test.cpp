@@ -230,6 +230,19 @@ TEST(NodeList, EveryChildNodeCountsAsAnItem)
     EXPECT_EQ(textRecord.ReadInteger("N", 9), 9);
 }
 
+TEST(NodeList, TextSplitByACommentStaysOneItemAcrossSaves)
+{
+    TTempFolder folder;
+    WriteBytes(folder.File("in.dat"), "<PACKAGE><A/>x<!--c-->y<?pi?>z<B/></PACKAGE>");
+    TNodeList list;
+    ASSERT_TRUE(list.LoadFromFile(folder.File("in.dat")));
+    EXPECT_EQ(list.Count(), 3);
+    ASSERT_TRUE(list.SaveToFile(folder.File("out.dat")));
+    TNodeList again;
+    ASSERT_TRUE(again.LoadFromFile(folder.File("out.dat")));
+    EXPECT_EQ(again.Count(), 3);
+}
+
 TEST(NodeFiles, LoadingKeepsTheRootWhateverItsNameAndSavesWithoutDeclaration)
 {
     TTempFolder folder;

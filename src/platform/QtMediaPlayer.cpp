@@ -1,0 +1,73 @@
+#include "platform/QtMediaPlayer.h"
+
+#include <QAudioOutput>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+
+TMediaPlayerFactory& InstalledFactory()
+{
+    static TMediaPlayerFactory factory;
+    return factory;
+}
+
+}
+
+void SetMediaPlayerFactory(TMediaPlayerFactory factory)
+{
+    InstalledFactory() = std::move(factory);
+}
+
+std::unique_ptr<IMediaPlayer> CreateMediaPlayer()
+{
+    if (InstalledFactory())
+        return InstalledFactory()();
+    return std::make_unique<TQtMediaPlayer>();
+}
+
+TQtMediaPlayer::TQtMediaPlayer()
+    : FPlayer(new QMediaPlayer(this)), FOutput(new QAudioOutput(this))
+{
+    FPlayer->setAudioOutput(FOutput);
+}
+
+TQtMediaPlayer::~TQtMediaPlayer()
+{
+    FPlayer->stop();
+}
+
+void TQtMediaPlayer::SetFileName(const std::string& fileName)
+{
+    FFileName = fileName;
+}
+
+bool TQtMediaPlayer::Open()
+{
+    FPlayer->stop();
+    const QFileInfo file(QString::fromStdString(FFileName));
+    FOpened = file.isFile() && file.isReadable();
+    FPlayer->setSource(FOpened ? QUrl::fromLocalFile(file.absoluteFilePath()) : QUrl());
+    return FOpened;
+}
+
+void TQtMediaPlayer::Play()
+{
+    if (!FOpened)
+        return;
+    // Playing again starts the sound from its beginning.
+    FPlayer->setPosition(0);
+    FPlayer->play();
+}
+
+void TQtMediaPlayer::Stop()
+{
+    FPlayer->stop();
+}
+
+void TQtMediaPlayer::Close()
+{
+    FPlayer->stop();
+    FPlayer->setSource(QUrl());
+    FOpened = false;
+}

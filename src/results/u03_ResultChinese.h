@@ -1,0 +1,16 @@
+#pragma once
+// The review of the tests answered in Chinese (kinds 1 and 3).
+#include "results/u05_ResultBase.h"
+
+class Tfrm03_ResultChinese : public Tfrm05_ResultBase
+{
+    Q_OBJECT
+public:
+    explicit Tfrm03_ResultChinese(QWidget* owner = nullptr);
+
+protected:
+    void SetupColumns() override;
+};
+
+// The shared window, made at start-up.
+extern Tfrm03_ResultChinese* frm03_ResultChinese;

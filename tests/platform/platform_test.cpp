@@ -1,0 +1,165 @@
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "../screens/GuiTestSupport.h"
+#include "platform/HelpSource.h"
+#include "platform/QtMediaPlayer.h"
+#include "screens/u09_HelpViewer.h"
+
+using namespace guitest;
+
+namespace {
+
+const std::string cBeep = std::string(VELLORA_FIXTURES) + "/sound/beep.mp3";
+
+TEST(QtMediaPlayer, AMissingFileDoesNotOpen)
+{
+    TQtMediaPlayer player;
+    player.SetFileName("/nowhere/word/apple.mp3");
+    EXPECT_FALSE(player.Open());
+    player.Play();
+    EXPECT_EQ(player.Player()->playbackState(), QMediaPlayer::StoppedState);
+}
+
+TEST(QtMediaPlayer, PlaysAnMp3ToItsEndWithoutError)
+{
+    TQtMediaPlayer player;
+    QSignalSpy errors(player.Player(), &QMediaPlayer::errorOccurred);
+    player.SetFileName(cBeep);
+    ASSERT_TRUE(player.Open());
+    player.Play();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.Player()->mediaStatus() == QMediaPlayer::EndOfMedia; }, 10000))
+        << "status " << player.Player()->mediaStatus();
+    EXPECT_EQ(errors.count(), 0);
+    player.Close();
+    EXPECT_TRUE(player.Player()->source().isEmpty());
+}
+
+TEST(QtMediaPlayer, StopEndsPlaying)
+{
+    TQtMediaPlayer player;
+    player.SetFileName(cBeep);
+    ASSERT_TRUE(player.Open());
+    player.Play();
+    player.Stop();
+    EXPECT_EQ(player.Player()->playbackState(), QMediaPlayer::StoppedState);
+}
+
+TEST(MediaPlayerFactory, TestsCanInstallAnother)
+{
+    struct TSilentPlayer : IMediaPlayer {
+        void SetFileName(const std::string& name) override { Name = name; }
+        std::string FileName() const override { return Name; }
+        bool Open() override { return true; }
+        void Play() override {}
+        void Stop() override {}
+        void Close() override {}
+        std::string Name;
+    };
+    SetMediaPlayerFactory([] { return std::make_unique<TSilentPlayer>(); });
+    EXPECT_NE(dynamic_cast<TSilentPlayer*>(CreateMediaPlayer().get()), nullptr);
+    SetMediaPlayerFactory({});
+    EXPECT_NE(dynamic_cast<TQtMediaPlayer*>(CreateMediaPlayer().get()), nullptr);
+}
+
+class Help : public ::testing::Test {
+protected:
+    Help()
+    {
+        fs::create_directories(Folder.Path / "Help" / "img");
+        testbook::WriteFile(Folder.Path / "Help" / "FrmMain.htm",
+                            "<html><head><meta charset=\"utf-8\"></head><body><h1>主窗口</h1>"
+                            "<a href=\"frmHistory.htm\">考试记录</a></body></html>");
+        testbook::WriteFile(Folder.Path / "Help" / "frmHistory.htm", "<html><body><h1>考试记录</h1></body></html>");
+        testbook::WriteFile(Folder.Path / "secret.txt", "not help");
+        gAppPath = Folder.Folder();
+    }
+    ~Help() override
+    {
+        if (THelpViewer* viewer = THelpViewer::Instance())
+            delete viewer;
+    }
+
+    testbook::TTempFolder Folder;
+};
+
+TEST_F(Help, PagesComeFromTheHelpFolderWithFoldedCase)
+{
+    const THelpSource source(QString::fromStdString(Folder.Folder()));
+    EXPECT_FALSE(source.UsesCompiledHelp());
+    const auto page = source.Read("frmMain.htm");
+    ASSERT_TRUE(page.has_value());
+    EXPECT_TRUE(page->contains("主窗口"));
+    EXPECT_FALSE(source.Read("frmNoteBook.htm").has_value());
+    EXPECT_FALSE(source.Read("../secret.txt").has_value());
+    EXPECT_FALSE(source.Read("").has_value());
+}
+
+TEST_F(Help, AnUnreadableHelpFileGivesNoPage)
+{
+    testbook::WriteFile(Folder.Path / "Vellora.chm", "ITSF but not really");
+    const THelpSource source(QString::fromStdString(Folder.Folder()));
+    EXPECT_TRUE(source.UsesCompiledHelp());
+    EXPECT_FALSE(source.Read("frmMain.htm").has_value());
+}
+
+TEST_F(Help, TheWindowShowsThePageAndFollowsLinks)
+{
+    ASSERT_TRUE(THelpViewer::Open("frmMain.htm"));
+    THelpViewer* viewer = THelpViewer::Instance();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(viewer->toPlainText().contains("主窗口"));
+    emit viewer->anchorClicked(QUrl("frmHistory.htm"));
+    EXPECT_EQ(viewer->CurrentPage(), "frmHistory.htm");
+    EXPECT_TRUE(viewer->toPlainText().contains("考试记录"));
+}
+
+TEST_F(Help, AMissingPageOpensNothing)
+{
+    EXPECT_FALSE(THelpViewer::Open("frmTestType9.htm"));
+    EXPECT_EQ(THelpViewer::Instance(), nullptr);
+    EXPECT_TRUE(QApplication::activeModalWidget() == nullptr);
+}
+
+#ifdef VELLORA_EXECUTABLE
+TEST(SingleCopy, ASecondCopyEndsSilentlyBeforeTouchingAnything)
+{
+    testbook::TTempFolder temp;
+    const fs::path first = temp.Path / "first", second = temp.Path / "second", runtime = temp.Path / "run";
+    for (const fs::path& folder : {first, second, runtime})
+        fs::create_directories(folder);
+    fs::permissions(runtime, fs::perms::owner_all, fs::perm_options::replace);
+    for (const fs::path& folder : {first, second})
+        fs::copy_file(VELLORA_EXECUTABLE, folder / "vellora");
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.string()));
+    QProcess running;
+    running.setProcessEnvironment(environment);
+    running.start(QString::fromStdString((first / "vellora").string()), {});
+    ASSERT_TRUE(running.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(first / "data" / "His.dat"); }, 20000));
+
+    QProcess copy;
+    copy.setProcessEnvironment(environment);
+    copy.start(QString::fromStdString((second / "vellora").string()), {});
+    ASSERT_TRUE(copy.waitForFinished(20000));
+    EXPECT_EQ(copy.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(copy.exitCode(), 0);
+    EXPECT_TRUE(copy.readAllStandardOutput().isEmpty());
+    EXPECT_TRUE(copy.readAllStandardError().isEmpty());
+    EXPECT_FALSE(fs::exists(second / "data"));
+    EXPECT_EQ(running.state(), QProcess::Running);
+
+    running.kill();
+    running.waitForFinished();
+}
+#endif
+
+}  // namespace
