@@ -71,6 +71,7 @@ void SaveLearnerFile(TNodeObj& store, const std::string& name)
 }
 
 // Moves an unreadable learner's file out of the way of the next save, keeping it.
+// Where the rename fails the folder is not writable, so no save can replace the file either.
 void KeepAside(const std::string& path)
 {
     const std::string base = path + ".unreadable" + AsideStamp();
@@ -79,8 +80,6 @@ void KeepAside(const std::string& path)
     for (int n = 2; fs::exists(aside, error); ++n)
         aside = base + "-" + std::to_string(n);
     fs::rename(path, aside, error);
-    if (error)
-        fs::copy_file(path, aside, error);
 }
 
 // Loaded, and with every notebook the screens use.

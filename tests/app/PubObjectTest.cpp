@@ -132,19 +132,26 @@ TEST_F(LoadStoresTest, ASecondStartLoadsWhatTheFirstWrote)
     EXPECT_EQ(ReadFile(Data / "WSCross.dat"), cross);
 }
 
-TEST_F(LoadStoresTest, DeletingOneSentenceNotebookFileResetsBoth)
+TEST_F(LoadStoresTest, DeletingEitherNotebookFileResetsBoth)
 {
-    Start();
-    gWordNoteBooks->GetNoteBook(0)->AddItems(Texts({7}));
-    SaveNoteBooks();
-    fs::remove(Data / "snotes2.dat");
+    for (const char* deleted : {"snotes2.dat", "notes2.dat"}) {
+        SCOPED_TRACE(deleted);
+        Start();
+        gWordNoteBooks->GetNoteBook(0)->AddItems(Texts({7}));
+        gSentenceNoteBooks->GetNoteBook(0)->AddItems(Texts({4}));
+        SaveNoteBooks();
+        fs::remove(Data / deleted);
 
-    Start();
-    EXPECT_TRUE(Members(*gWordNoteBooks, 0).empty());
-    TNoteBookList2 words;
-    ASSERT_TRUE(words.LoadFromFile((Data / "notes2.dat").string()));
-    EXPECT_TRUE(Members(words, 0).empty());
-    EXPECT_TRUE(fs::exists(Data / "snotes2.dat"));
+        Start();
+        EXPECT_TRUE(Members(*gWordNoteBooks, 0).empty());
+        EXPECT_TRUE(Members(*gSentenceNoteBooks, 0).empty());
+        TNoteBookList2 words;
+        ASSERT_TRUE(words.LoadFromFile((Data / "notes2.dat").string()));
+        EXPECT_TRUE(Members(words, 0).empty());
+        TNoteBookList2 sentences;
+        ASSERT_TRUE(sentences.LoadFromFile((Data / "snotes2.dat").string()));
+        EXPECT_TRUE(Members(sentences, 0).empty());
+    }
 }
 
 TEST_F(LoadStoresTest, DeletingTheCrossIndexRebuildsItAndKeepsTheSentenceRuns)

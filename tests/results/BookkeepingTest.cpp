@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -219,4 +221,56 @@ TEST_F(BookkeepingTest, WordsAndSentencesConvertInOrder)
     EXPECT_EQ(SentencesToWords(Texts({3, 1, 6})), Texts({1, 1, 6}));
     // Numbers outside the sentences have no word.
     EXPECT_EQ(SentencesToWords(Texts({0, 7, 2})), Texts({3}));
+}
+
+TEST(HandInScenarioTest, AWholeBookTestIsRecordedAndKeptAcrossAStart)
+{
+    TTempFolder app;
+    const std::string data = app.Folder() + "data";
+    std::filesystem::create_directories(data);
+    for (const char* name : {"word.dat", "word.lst", "sens.dat"})
+        std::filesystem::copy_file(std::string(VELLORA_FIXTURES) + "/book_small/" + name, data + "/" + name);
+    gDataPath = data + "/";
+    CreateStores();
+    LoadStores();
+
+    TQuestionList2 questions;
+    questions.SetScope(smWholeBook);
+    questions.SetTestType(1);
+    BuildQuestionNumbers(questions, TQuestionSource{});
+    ASSERT_EQ(questions.Count(), 8);
+    // The learner picks the right choice for words 1-6 and a wrong one for word 7.
+    for (std::int32_t i = 0; i < questions.Count(); ++i) {
+        TQuestionItem2& item = *questions.Item(i);
+        TIntArray options;
+        gWordPackage->RandomOptions(4, item.ItemId, options);
+        item.SetOptions(options);
+        if (item.ItemId <= 6)
+            item.ChooseOption(item.ItemId);
+        else if (item.ItemId == 7)
+            item.ChooseOption(*std::find_if(options.begin(), options.end(), [](int id) { return id != 7; }));
+    }
+    questions.BuildFullView();
+    WriteHistoryRecord(questions, "全书随机抽查");
+    UpdateAutoNoteBooks(questions);
+
+    CreateStores();
+    LoadStores();
+    ASSERT_EQ(gTestHistory->Count(), 1);
+    const auto record = gTestHistory->GetItem(0);
+    EXPECT_EQ(record->GetRightCount(), 6);
+    EXPECT_EQ(record->GetWrongCount(), 1);
+    EXPECT_EQ(record->GetUnansweredCount(), 1);
+    EXPECT_EQ(record->GetScore(), 75);
+    EXPECT_EQ(record->GetScopeText(), "全书随机抽查");
+    TTextList wrong = Members(*gWordNoteBooks, 4);
+    std::sort(wrong.begin(), wrong.end());
+    EXPECT_EQ(wrong, Texts({7, 8}));
+    EXPECT_EQ(Members(*gWordNoteBooks, 5).size(), 6u);
+    EXPECT_TRUE(Members(*gWordNoteBooks, 6).empty());
+    // Words 7 and 8 have no sentences: every sentence was passed.
+    TTextList passed = Members(*gSentenceNoteBooks, 5);
+    std::sort(passed.begin(), passed.end());
+    EXPECT_EQ(passed, Texts({1, 2, 3, 4, 5, 6}));
+    EXPECT_TRUE(Members(*gSentenceNoteBooks, 6).empty());
 }
