@@ -8,7 +8,8 @@ cd "$(dirname "$0")"
 source tools/packages.sh
 
 build_dir=build
-cmake_args=()
+# ./run.sh leaves the tests switched off in the shared build folder: switch them on again.
+cmake_args=(-DVELLORA_TESTS=ON)
 for arg in "$@"; do
   case "$arg" in
     --sanitize) build_dir=build-sanitize; cmake_args+=(-DVELLORA_SANITIZE=ON -DVELLORA_BENCH=OFF) ;;

@@ -4,15 +4,16 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "screens/u09_Object.h"
 #include "widgets/AALabel.h"
 #include "widgets/SkinFont.h"
 
 namespace {
 
-constexpr QSize cPopupSize(180, 160);
+constexpr QSize cPopupSize(180, 172);
 const QColor cHoverColor(0, 0, 255);
 
-// The chooser's own picture: a rounded card on the transparent colour.
+// The chooser's own picture when the skin has none: a rounded card on the transparent colour.
 QImage PaintOleAllPicture()
 {
     QImage picture(cPopupSize, QImage::Format_RGB32);
@@ -40,7 +41,8 @@ Tfrm05_SelType::Tfrm05_SelType(QWidget* parent) : TShapedPopup(parent)
 {
     setObjectName("frm05_SelType");
     setFocusPolicy(Qt::StrongFocus);
-    SetShapePicture(PaintOleAllPicture());
+    const QImage skinned = frm09_Object->LoadPicture("img", "seltype", ".bmp");
+    SetShapePicture(skinned.isNull() ? PaintOleAllPicture() : skinned);
 
     const struct {
         TAALabel* Tfrm05_SelType::*Label;

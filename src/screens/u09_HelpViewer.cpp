@@ -7,6 +7,7 @@
 
 #include "app/u09_BasePase.h"
 #include "app/u09_Declare.h"
+#include "platform/Launcher.h"
 #include "widgets/SkinFont.h"
 
 namespace {
@@ -47,8 +48,19 @@ THelpViewer::THelpViewer(const QString& appFolder, QWidget* parent)
     setOpenLinks(false);
     resize(720, 540);
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
-        if (link.scheme().isEmpty() || link.scheme() == "file")
-            ShowPage(ResolvePageName(FPage, link));
+        if (link.scheme() == "http" || link.scheme() == "https") {
+            if (ILauncher* launcher = GetLauncher())
+                launcher->OpenWebAddress(link.toString().toStdString());
+            return;
+        }
+        if (!link.scheme().isEmpty() && link.scheme() != "file")
+            return;
+        if (link.path().isEmpty() || ResolvePageName(FPage, link) == FPage) {
+            scrollToAnchor(link.fragment());
+            return;
+        }
+        if (ShowPage(ResolvePageName(FPage, link)) && link.hasFragment())
+            scrollToAnchor(link.fragment());
     });
 }
 

@@ -244,11 +244,6 @@ void Tfrm09_Object::QueueAnswer(int result)
     AnswerQueue().enqueue(result);
 }
 
-int Tfrm09_Object::QueuedAnswerCount()
-{
-    return AnswerQueue().size();
-}
-
 QList<Tfrm09_Object::TAnsweredBox> Tfrm09_Object::AnsweredBoxes()
 {
     return AnsweredLog();

@@ -73,7 +73,6 @@ public:
         int Result;
     };
     static void QueueAnswer(int result);
-    static int QueuedAnswerCount();
     static QList<TAnsweredBox> AnsweredBoxes();
     static void ClearAnswers();
 

@@ -21,11 +21,3 @@ TImageButton* TMenuPanel::Item(const QString& args) const
             return item;
     return nullptr;
 }
-
-QStringList TMenuPanel::ItemArgs() const
-{
-    QStringList args;
-    for (const auto& entry : FItems)
-        args.append(entry.first);
-    return args;
-}

@@ -14,7 +14,6 @@ public:
     // The item is placed at `position` in the panel and sizes itself to its pictures.
     TImageButton* AddItem(const QString& args, const QPoint& position);
     TImageButton* Item(const QString& args) const;
-    QStringList ItemArgs() const;
 
 signals:
     // The command name tells nothing; `args` names what was chosen.

@@ -78,6 +78,8 @@ TSkinMessageBox::TSkinMessageBox(QWidget* parent)
     setObjectName("ctlDlg");
     setAttribute(Qt::WA_StyledBackground);
     setModal(true);
+    // Closing a message box never ends the program, whatever else is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     FCaptionLabel = new QLabel(this);
     FCaptionLabel->setObjectName("ctlDlgCaption");

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "../screens/GuiTestSupport.h"
+#include "ChmWriter.h"
 #include "platform/HelpSource.h"
 #include "platform/QtMediaPlayer.h"
 #include "screens/u09_HelpViewer.h"
@@ -99,6 +100,23 @@ TEST_F(Help, PagesComeFromTheHelpFolderWithFoldedCase)
     EXPECT_FALSE(source.Read("").has_value());
 }
 
+TEST_F(Help, TheCompiledHelpFileWinsOverTheFolder)
+{
+    chmwriter::Write((Folder.Path / "Vellora.chm").string(),
+                     {{"/frmMain.htm", "<html><head><meta charset=\"utf-8\"></head><body>帮助文件里的主窗口</body></html>"},
+                      {"/img/logo.png", "png bytes"}});
+    const THelpSource source(QString::fromStdString(Folder.Folder()));
+    EXPECT_TRUE(source.UsesCompiledHelp());
+    const auto page = source.Read("frmMain.htm");
+    ASSERT_TRUE(page.has_value());
+    EXPECT_TRUE(page->contains("帮助文件里的主窗口"));
+    EXPECT_EQ(source.Read("img/logo.png"), QByteArray("png bytes"));
+    EXPECT_FALSE(source.Read("frmHistory.htm").has_value()) << "the folder is not read beside the file";
+
+    ASSERT_TRUE(THelpViewer::Open("frmMain.htm"));
+    EXPECT_TRUE(THelpViewer::Instance()->toPlainText().contains("帮助文件里的主窗口"));
+}
+
 TEST_F(Help, AnUnreadableHelpFileGivesNoPage)
 {
     testbook::WriteFile(Folder.Path / "Vellora.chm", "ITSF but not really");
@@ -114,9 +132,18 @@ TEST_F(Help, TheWindowShowsThePageAndFollowsLinks)
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_TRUE(viewer->toPlainText().contains("主窗口"));
+    emit viewer->anchorClicked(QUrl("#top"));
+    EXPECT_EQ(viewer->CurrentPage(), "frmMain.htm");
     emit viewer->anchorClicked(QUrl("frmHistory.htm"));
     EXPECT_EQ(viewer->CurrentPage(), "frmHistory.htm");
     EXPECT_TRUE(viewer->toPlainText().contains("考试记录"));
+
+    TRecordingLauncher launcher;
+    SetLauncher(&launcher);
+    emit viewer->anchorClicked(QUrl("https://corvane.example/"));
+    SetLauncher(nullptr);
+    EXPECT_EQ(launcher.Addresses, std::vector<std::string>{"https://corvane.example/"});
+    EXPECT_EQ(viewer->CurrentPage(), "frmHistory.htm");
 }
 
 TEST_F(Help, AMissingPageOpensNothing)

@@ -163,6 +163,22 @@ TEST_F(MainWindow, CloseQueryAsksUnlessTheExitWasConfirmed)
     EXPECT_TRUE(Tfrm09_Object::AnsweredBoxes().isEmpty());
 }
 
+TEST_F(MainWindow, ConfirmingTheExitElsewhereClosesTheMainWindowWithoutAskingAgain)
+{
+    Main.show();
+    Tfrm09_Object::QueueAnswer(1);
+    Folder.SkinService->ConfirmExit();
+    EXPECT_FALSE(Main.isVisible());
+    EXPECT_EQ(Tfrm09_Object::AnsweredBoxes().size(), 1);
+}
+
+TEST_F(MainWindow, MinimiseMinimisesTheProgram)
+{
+    Main.show();
+    Main.btnMinClick();
+    EXPECT_TRUE(Main.isMinimized());
+}
+
 TEST_F(MainWindow, HelpAndHomeGoThroughTheLauncher)
 {
     Main.show();

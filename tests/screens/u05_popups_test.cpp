@@ -62,7 +62,7 @@ TEST_F(SelType, EscAndBackgroundCloseWithoutAChoice)
     EXPECT_EQ(Popup.ChosenType, 0);
 
     Popup.Popup();
-    QTest::mouseClick(&Popup, Qt::LeftButton, {}, QPoint(10, 152));
+    QTest::mouseClick(&Popup, Qt::LeftButton, {}, QPoint(10, 160));
     EXPECT_FALSE(Popup.isVisible());
     EXPECT_TRUE(Chosen.empty());
 }
