@@ -114,6 +114,9 @@ void Tfrm05_ResultBase::FormCreate()
     Tfrm06_TestBase::FormCreate();
     NoteBookChooser = new Tfrm05_SelNoteBook(this);
     NoteBookChooser->OnNoteBookChosen = [this](Tfrm05_SelNoteBook* chooser) { NoteBookChosen(chooser); };
+    for (TImageButton* button : {NoteBookChooser->btnNote1, NoteBookChooser->btnNote2, NoteBookChooser->btnNote3,
+                                 NoteBookChooser->btnNote4})
+        MakeKeyboardReachable(button);
     SetupColumns();
     CreateRows();
     btnSelAll->move(btnSelAll->x(), btnSelAll->y() + cSelButtonShift);
@@ -250,7 +253,8 @@ void Tfrm05_ResultBase::ShowPage(int n)
     CurrentPage = n;
     if (n == 1)
         btnPrevPage->setEnabled(false);
-    if (n == PageCount)
+    // An empty view has no page to go on to either.
+    if (n >= PageCount)
         btnNextPage->setEnabled(false);
     if (n > 1)
         btnPrevPage->setEnabled(true);
@@ -426,6 +430,7 @@ void Tfrm05_ResultBase::chkShowErrorClick()
 void Tfrm05_ResultBase::btnAddToNoteClick()
 {
     NoteBookChooser->Popup();
+    NoteBookChooser->btnNote1->setFocus();
 }
 
 void Tfrm05_ResultBase::NoteBookChosen(Tfrm05_SelNoteBook* chooser)

@@ -244,6 +244,34 @@ TEST_F(TestWindow, MissingSoundsPlayNothingAndReportNothing)
     });
 }
 
+TEST_F(TestWindow, TabAndSpaceReachEveryControl)
+{
+    Window.WordListIndex = 4;
+    WhileRunning(Window, smWordList, 1, [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Window));
+        std::set<QWidget*> reached = TabWalk(&Window);
+        for (QWidget* control : std::initializer_list<QWidget*>{Window.btnTestStart, Window.btnUnOrder,
+                                                                Window.edtWordListIdx1, Window.edtGrpIdx1,
+                                                                Window.btnHelp, Window.btnExit, Window.btnMin,
+                                                                Window.btnClose})
+            EXPECT_TRUE(reached.count(control)) << control->pos().x() << "," << control->pos().y();
+        EXPECT_FALSE(reached.count(Window.edtGrpIdx));
+        Window.btnTestStart->setFocus();
+        QTest::keyClick(Window.btnTestStart, Qt::Key_Space);
+        ASSERT_EQ(Window.Questions->Count(), 9);
+        reached = TabWalk(&Window);
+        for (QWidget* control : std::initializer_list<QWidget*>{Window.btnTestFinished, Window.btnNextPage,
+                                                                Window.ChoiceButtons[3][3]})
+            EXPECT_TRUE(reached.count(control)) << control->pos().x() << "," << control->pos().y();
+        Window.ChoiceButtons[1][2]->setFocus();
+        QTest::keyClick(Window.ChoiceButtons[1][2], Qt::Key_Space);
+        EXPECT_EQ(Window.Questions->Item(1)->ChosenId, Window.Questions->Item(1)->Options[2]);
+        Window.btnNextPage->setFocus();
+        QTest::keyClick(Window.btnNextPage, Qt::Key_Return);
+        EXPECT_EQ(Window.CurrentPage, 2);
+    });
+}
+
 TEST_F(TestWindow, F1OpensTheKindsHelpPage)
 {
     WhileRunning(Window, smWholeBook, 1, [&] {
