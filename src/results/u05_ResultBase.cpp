@@ -1,6 +1,7 @@
 #include "results/u05_ResultBase.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 
 #include "app/u07_PubObject.h"
 #include "app/u09_BasePase.h"
@@ -20,9 +21,8 @@
 namespace {
 
 constexpr int cReviewPerPage = Tfrm05_ResultBase::cRowCount;
-// Taller than the rows' 17 pixels of old: the stand-in faces need room below the baseline.
-constexpr int cRowLabelHeight = 24;
-constexpr int cRowLabelRise = 2;
+// Where the text of a row stands, below the top of its check box.
+constexpr int cRowBaseline = 14;
 constexpr int cHeaderTop = 156;
 const QString cUnanswered = "此题未做";
 
@@ -161,8 +161,9 @@ void Tfrm05_ResultBase::CreateRows()
     const QColor back = ToQColor(clAnswerBack);
     auto newRowLabel = [&](int row, const QString& caption, int left, int width, const QFont& font) {
         auto* label = new TAALabel(caption, imgBg);
-        label->setGeometry(left, RowTop + row * RowHeight - cRowLabelRise, width, cRowLabelHeight);
         label->setFont(font);
+        label->setGeometry(left, 0, width, 0);
+        PlaceRowLabel(label, row);
         label->SetTransparent(false);
         label->SetBackColor(back);
         label->SetTag(row);
@@ -183,6 +184,15 @@ void Tfrm05_ResultBase::CreateRows()
         AnswerLabels[row] = newRowLabel(row, "answer1", AnswerLeft, AnswerWidth, answerFont);
         YourAnswerLabels[row] = newRowLabel(row, "answer2", YourAnswerLeft, YourAnswerWidth, answerFont);
     }
+}
+
+void Tfrm05_ResultBase::PlaceRowLabel(TAALabel* label, int row) const
+{
+    // Columns of different faces share one baseline; the faces that stand in for the named
+    // ones are taller than the rows' 17 pixels of old, so the height follows the face.
+    const QFontMetrics metrics(label->font());
+    const int top = RowTop + row * RowHeight + cRowBaseline - metrics.ascent();
+    label->setGeometry(label->x(), top, label->width(), metrics.height() + 1);
 }
 
 void Tfrm05_ResultBase::ShowResult()
@@ -239,8 +249,10 @@ void Tfrm05_ResultBase::ApplyAlignment()
     for (int row = 0; row < cRowCount; ++row) {
         if (!Questions->AnswerIsEnglish)
             QuestionLabels[row]->SetAlignment(Qt::AlignHCenter);
-        if (Questions->TestType == 5)
+        if (Questions->TestType == 5) {
             QuestionLabels[row]->setFont(ReviewFont("Arial", 10, true));
+            PlaceRowLabel(QuestionLabels[row], row);
+        }
         if (Questions->AnswerIsEnglish) {
             AnswerLabels[row]->SetAlignment(Qt::AlignHCenter);
             YourAnswerLabels[row]->SetAlignment(Qt::AlignHCenter);
