@@ -228,6 +228,25 @@ TEST(TestWindowErrors, AStartThatFailsIsReportedAndTheWindowStaysIdle)
     });
 }
 
+TEST(TestWindowEmpty, AStartWithoutQuestionsAsksToHandInAtOnce)
+{
+    TTestRunFolder run;
+    testbook::UseBookInMemory(gDataPath, 0, {});
+    Tfrm02_Type1 window;
+    WhileRunning(window, smWholeBook, 1, [&] {
+        TScript review;
+        review.When([&] { return Showing(frm03_ResultChinese); }, [&] { frm03_ResultChinese->close(); });
+        Tfrm09_Object::QueueAnswer(1);
+        QTest::mouseClick(window.btnTestStart, Qt::LeftButton);
+        EXPECT_EQ(window.PageCount, 0);
+        ASSERT_EQ(Tfrm09_Object::AnsweredBoxes().size(), 1);
+        EXPECT_EQ(Tfrm09_Object::AnsweredBoxes().last().Text, cHandInQuestion);
+        EXPECT_EQ(gTestHistory->Count(), 1);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_TRUE(window.btnTestStart->isEnabled());
+    });
+}
+
 TEST_F(TestWindow, MissingSoundsPlayNothingAndReportNothing)
 {
     Window.WordListIndex = 3;
