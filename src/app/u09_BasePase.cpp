@@ -160,3 +160,18 @@ bool ExistsCaseFolded(const std::string& folder, const std::string& name)
     std::error_code error;
     return fs::exists(ResolveCaseFolded(folder, name), error);
 }
+
+std::string ResolveInside(const std::string& folder, const std::string& name)
+{
+    std::string part;
+    for (const char c : name + '/') {
+        if (c != '/' && c != '\\') {
+            part += c;
+            continue;
+        }
+        if (part == "..")
+            return {};
+        part.clear();
+    }
+    return ResolveCaseFolded(folder, name);
+}

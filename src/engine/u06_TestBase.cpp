@@ -101,11 +101,11 @@ qint64 EntryNumber(const QLineEdit* entry)
 
 }  // namespace
 
-std::int32_t GroupCountOf(std::int32_t itemCount)
+std::int32_t GroupCountOf(std::int64_t itemCount)
 {
     if (itemCount <= 0)
         return 0;
-    return (itemCount + gGroupSize - 1) / gGroupSize;
+    return static_cast<std::int32_t>((itemCount + gGroupSize - 1) / gGroupSize);
 }
 
 Tfrm06_TestBase::Tfrm06_TestBase(QWidget* owner) : QWidget(owner)
@@ -390,7 +390,8 @@ void Tfrm06_TestBase::edtWordListIdxChange()
         GroupCount = 0;
     } else {
         WordListItem = &lists->GetItem(WordListIndex - 1);
-        GroupCount = GroupCountOf(WordListItem->GetEnd() - WordListItem->GetBegin() + 1);
+        // A damaged Word List may span more numbers than 32 bits hold.
+        GroupCount = GroupCountOf(std::int64_t{WordListItem->GetEnd()} - WordListItem->GetBegin() + 1);
     }
     labGrpCount->SetCaption(QString::number(GroupCount));
     edtGrpIdx1->setText("1");
@@ -587,12 +588,12 @@ void Tfrm06_TestBase::PlayFile(const std::string& fileName)
 void Tfrm06_TestBase::PlayWordSound(const TQuestionItem2& question)
 {
     const auto word = gWordPackage->GetWord(question.ItemId - 1);
-    PlayFile(gSoundPath + "word/" + word->GetSoundFile());
+    PlayFile(ResolveInside(gSoundPath + "word/", word->GetSoundFile()));
 }
 
 void Tfrm06_TestBase::PlaySentenceSound(const TSentenceItem& sentence)
 {
-    PlayFile(gSoundPath + "sentence/" + sentence.GetSoundFile());
+    PlayFile(ResolveInside(gSoundPath + "sentence/", sentence.GetSoundFile()));
 }
 
 void Tfrm06_TestBase::PlayAnswerSound(const char* fileName)

@@ -5,6 +5,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "app/u07_PubObject.h"
 #include "app/u09_BasePase.h"
@@ -567,7 +570,9 @@ void Tfrm01_WordTest::btnEnterClick()
         test->WordListIndex = SelectedWordList;
         TWordListItem& list = gWordList->GetItem(SelectedWordList - 1);
         test->WordListItem = &list;
-        test->QuestionCount = list.GetEnd() - list.GetBegin() + 1;
+        // A damaged Word List may span more numbers than 32 bits hold.
+        test->QuestionCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+            std::int64_t{list.GetEnd()} - list.GetBegin() + 1, 0, std::numeric_limits<std::int32_t>::max()));
         break;
     }
     case 3:
