@@ -2,6 +2,7 @@
 # Installs what is missing, builds, and runs every test.
 #   ./test.sh             the normal build in build/
 #   ./test.sh --sanitize  everything under ASan and UBSan, in build-sanitize/
+#   ./test.sh --long      the crash-safety test with 1000 kills instead of a few dozen
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
@@ -12,6 +13,7 @@ cmake_args=(-DVELLORA_TESTS=ON)
 for arg in "$@"; do
   case "$arg" in
     --sanitize) build_dir=build-sanitize; cmake_args+=(-DVELLORA_SANITIZE=ON -DVELLORA_BENCH=OFF) ;;
+    --long) export VELLORA_CRASH_KILLS=1000 ;;
     *) echo "unknown option: $arg" >&2; exit 2 ;;
   esac
 done

@@ -6,6 +6,7 @@
 #include "app/u09_BasePase.h"
 #include "app/u09_Declare.h"
 #include "platform/QtLauncher.h"
+#include "platform/StartProbe.h"
 #include "results/u03_ResultChinese.h"
 #include "results/u03_ResultEnglish.h"
 #include "screens/u00_Main.h"
@@ -54,6 +55,7 @@ int main(int argc, char* argv[])
     mainWindow.SetScreenOpener(cCmdNoteList, [&noteBookManager] { noteBookManager.ShowNoteBooks(); });
 
     mainWindow.show();
+    QuitWhenShownIfAsked();
     const int exitCode = app.exec();
     SetLauncher(nullptr);
     return exitCode;

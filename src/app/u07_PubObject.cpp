@@ -5,10 +5,12 @@
 #include <ctime>
 #include <filesystem>
 #include <limits>
+#include <set>
 #include <string>
 #include <system_error>
 
 #include "app/u09_BasePase.h"
+#include "platform/NoticeSink.h"
 #include "store/DayClock.h"
 
 namespace fs = std::filesystem;
@@ -47,6 +49,25 @@ std::string AsideStamp()
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "-%Y%m%d-%H%M%S", &local);
     return stamp;
+}
+
+// The learner's files whose failed save the learner has been told of in this run.
+std::set<std::string>& ReportedSaveFailures()
+{
+    static std::set<std::string> reported;
+    return reported;
+}
+
+// A learner's file that cannot be written: the change stays in memory, and the learner
+// hears of it once per file and run, or would never know that it is not on disk.
+void SaveLearnerFile(TNodeObj& store, const std::string& name)
+{
+    const std::string path = DataFile(name);
+    if (store.SaveToFile(path) || ReportedSaveFailures().count(name) || !GetNoticeSink())
+        return;
+    ReportedSaveFailures().insert(name);
+    SendNotice("提示", "无法保存文件：\n" + path +
+                          "\n\n本次的更改仍保留在程序中，但退出后将会丢失。请检查磁盘空间和数据文件夹的写入权限。");
 }
 
 // Moves an unreadable learner's file out of the way of the next save, keeping it.
@@ -131,6 +152,7 @@ TWordRange IndexedWords(const TWordSenCross& cross)
 
 void CreateStores()
 {
+    ReportedSaveFailures().clear();
     gWordPackage = std::make_unique<TWordPackage>();
     gWordList = std::make_unique<TWordList>();
     gSentenceList = std::make_unique<TSentenceList>();
@@ -195,13 +217,13 @@ void BuildWordListSen()
 
 void SaveHistory()
 {
-    gTestHistory->SaveToFile(DataFile("His.dat"));
+    SaveLearnerFile(*gTestHistory, "His.dat");
 }
 
 void SaveNoteBooks()
 {
-    gWordNoteBooks->SaveToFile(DataFile("notes2.dat"));
-    gSentenceNoteBooks->SaveToFile(DataFile("snotes2.dat"));
+    SaveLearnerFile(*gWordNoteBooks, "notes2.dat");
+    SaveLearnerFile(*gSentenceNoteBooks, "snotes2.dat");
 }
 
 void NewHistory()
@@ -213,9 +235,9 @@ void NewHistory()
 void ResetNoteBooks()
 {
     gWordNoteBooks->ResetDefaults(*gWordPackage);
-    gWordNoteBooks->SaveToFile(DataFile("notes2.dat"));
+    SaveLearnerFile(*gWordNoteBooks, "notes2.dat");
     gSentenceNoteBooks->ResetDefaults(*gSentenceList);
-    gSentenceNoteBooks->SaveToFile(DataFile("snotes2.dat"));
+    SaveLearnerFile(*gSentenceNoteBooks, "snotes2.dat");
 }
 
 void ResetAllData()

@@ -14,7 +14,8 @@ extern std::unique_ptr<TNoteBookList2> gWordNoteBooks;          // notes2.dat
 extern std::unique_ptr<TNoteBookList2> gSentenceNoteBooks;      // snotes2.dat
 extern std::unique_ptr<TWordSenCross> gWordSenCross;            // WSCross.dat
 
-// The eight stores, empty; replaces any held before.
+// The eight stores, empty; replaces any held before. Starts a run: a learner's file that
+// cannot be saved is named in a notice ("提示") once per run, through the notice sink.
 void CreateStores();
 // Fills the stores from gDataPath, rebuilding the derived files and starting the
 // learner's files that are missing. A learner's file that exists but cannot be read

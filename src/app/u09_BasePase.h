@@ -40,3 +40,6 @@ std::string StripLineBreaks(const std::string& text);
 // keeps the spelling given. So a write goes to an existing file's own name.
 std::string ResolveCaseFolded(const std::string& folder, const std::string& name);
 bool ExistsCaseFolded(const std::string& folder, const std::string& name);
+// As ResolveCaseFolded, but "" when a part of `name` is "..": a name read from a data
+// file must not lead out of the folder it belongs to.
+std::string ResolveInside(const std::string& folder, const std::string& name);

@@ -153,4 +153,4 @@ private:
 };
 
 // The group count of n items: groups of gGroupSize, the last one holding the remainder.
-std::int32_t GroupCountOf(std::int32_t itemCount);
+std::int32_t GroupCountOf(std::int64_t itemCount);

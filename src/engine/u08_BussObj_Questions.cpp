@@ -1,6 +1,7 @@
 #include "engine/u08_BussObj_Questions.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "app/u07_PubObject.h"
 #include "app/u09_BasePase.h"
@@ -162,16 +163,6 @@ void TQuestionList2::RecountView()
     }
 }
 
-std::int32_t TQuestionList2::RightCount() const
-{
-    return Count() - WrongCount - UnansweredCount;
-}
-
-std::int32_t TQuestionList2::Score() const
-{
-    return Count() > 0 ? RightCount() * 100 / Count() : 0;
-}
-
 namespace {
 
 constexpr std::int32_t cChoiceCount = 4;
@@ -188,6 +179,13 @@ TIntArray WholeBookNumbers(bool isSentence, std::int32_t count)
     return ids;
 }
 
+// Where group `group` starts; a group past every possible member starts past them all.
+std::int32_t GroupOffset(std::int32_t group)
+{
+    const std::int64_t offset = std::int64_t{gGroupSize} * (std::int64_t{group} - 1);
+    return static_cast<std::int32_t>(std::min<std::int64_t>(offset, std::numeric_limits<std::int32_t>::max()));
+}
+
 TIntArray WordListNumbers(bool isSentence, std::int32_t wordListIndex, std::int32_t group)
 {
     TIntArray ids;
@@ -195,7 +193,7 @@ TIntArray WordListNumbers(bool isSentence, std::int32_t wordListIndex, std::int3
     // An index past the end would get whichever entry was asked for last.
     if (wordListIndex < 1 || wordListIndex > lists.Count())
         return ids;
-    lists.GetItem(wordListIndex - 1).GetGroup(gGroupSize * (group - 1), gGroupSize, ids);
+    lists.GetItem(wordListIndex - 1).GetGroup(GroupOffset(group), gGroupSize, ids);
     return ids;
 }
 
@@ -204,7 +202,7 @@ TIntArray NoteBookNumbers(bool isSentence, std::int32_t noteBookIndex, std::int3
     TIntArray ids;
     const TNoteBookList2& noteBooks = isSentence ? *gSentenceNoteBooks : *gWordNoteBooks;
     if (const TNoteBook2* noteBook = noteBooks.GetNoteBook(noteBookIndex))
-        noteBook->GetRange(gGroupSize * (group - 1), gGroupSize, ids);
+        noteBook->GetRange(GroupOffset(group), gGroupSize, ids);
     return ids;
 }
 

@@ -5,6 +5,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "app/u07_PubObject.h"
 #include "app/u09_BasePase.h"
@@ -144,7 +147,7 @@ void Tfrm01_WordTest::CreateScopeBoxes()
     ctlWordListIdx->move(512, 430);
     ctlWordListIdx->hide();
     edtWordListIdx = new QLineEdit("1", ctlWordListIdx);
-    edtWordListIdx->setFont(SkinFont("Arial", 15, true));
+    edtWordListIdx->setFont(SkinFont("Arial", 14, true));
     edtWordListIdx->setAlignment(Qt::AlignCenter);
     edtWordListIdx->installEventFilter(this);
 
@@ -241,16 +244,14 @@ void Tfrm01_WordTest::LoadSkin()
     ctlComboDown->hide();
 
     // The texts sit in the boxes' slots, left of the drop arrow.
-    const QSize box = imgComboBox->size();
-    const QRect slot(8, 3, std::max(box.width() - 36, 40), std::max(box.height() - 6, 20));
+    const QRect slot(8, 3, 100, 20);
     labSelCount->setGeometry(slot);
     labSelNote->setGeometry(slot);
     for (TAALabel* label : CountLabels)
         label->resize(std::max(ctlComboDown->width() - 20, 60), cListItemHeight);
     for (TAALabel* label : NoteBookLabels)
         label->resize(std::max(OleNoteBook->width() - 20, 60), cListItemHeight);
-    const QSize entry = ctlWordListIdx->size();
-    edtWordListIdx->setGeometry(entry.width() / 2 - 22, std::max(entry.height() / 2 - 12, 0), 44, 24);
+    edtWordListIdx->setGeometry(86, 4, 44, 18);
 
     for (int k = 0; k < cKindCount; ++k)
         frm09_Object->LoadButtonImages("type" + QString::number(k + 1), btnType[k], true, true, true, false, ".gif");
@@ -568,7 +569,9 @@ void Tfrm01_WordTest::btnEnterClick()
         test->WordListIndex = SelectedWordList;
         TWordListItem& list = gWordList->GetItem(SelectedWordList - 1);
         test->WordListItem = &list;
-        test->QuestionCount = list.GetEnd() - list.GetBegin() + 1;
+        // A damaged Word List may span more numbers than 32 bits hold.
+        test->QuestionCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+            std::int64_t{list.GetEnd()} - list.GetBegin() + 1, 0, std::numeric_limits<std::int32_t>::max()));
         break;
     }
     case 3:

@@ -148,7 +148,7 @@ void Tfrm09_Object::OpenHomePage()
 
 QImage Tfrm09_Object::LoadPicture(const QString& folder, const QString& name, const QString& ext)
 {
-    const std::string path = ResolveCaseFolded(gPicPath, (folder + "/" + name + ext).toStdString());
+    const std::string path = ResolveInside(gPicPath, (folder + "/" + name + ext).toStdString());
     const QImage picture = ReadPicture(QString::fromStdString(path));
     // An alpha channel in the file is ignored: the picture is opaque.
     return picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);

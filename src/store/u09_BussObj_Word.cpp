@@ -95,9 +95,9 @@ void TWordPackage::RandomOptions(std::int32_t n, std::int32_t target, TIntArray&
     result.resize(static_cast<std::size_t>(n));
     for (std::int32_t band = 0; band < n; ++band)
         result[static_cast<std::size_t>(band)] = RandomInt(step) + step * band + 1;
-    const std::int32_t targetBand = (target - 1) / step;
-    if (target >= 1 && targetBand < n)
-        result[static_cast<std::size_t>(targetBand)] = target;
+    // A target below 1 (from a damaged notebook) has no band, and target - 1 may not exist.
+    if (target >= 1 && (target - 1) / step < n)
+        result[static_cast<std::size_t>((target - 1) / step)] = target;
     else
         result[n > 1 ? 1 : 0] = target;
     for (std::int32_t swap = 0; swap < n * n; ++swap)
