@@ -3,7 +3,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
-#include <QThread>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,6 +20,9 @@ namespace fs = std::filesystem;
 constexpr const char* cSinkName = "vellora_null_sink";
 // Well above the noise of a silent sink (0) and far below a played tone (about 20 000).
 constexpr int cAudibleLevel = 1000;
+// How long a process may take to start or a sound to come out on a busy machine: the waits
+// end as soon as what they wait for is there.
+constexpr int cPatienceMs = 60000;
 
 // The loudest 16-bit sample of raw little-endian mono audio.
 int PeakLevel(const QByteArray& raw)
@@ -68,14 +71,15 @@ public:
                       QString("module-null-sink sink_name=%1").arg(cSinkName), "-L",
                       QString("module-native-protocol-unix socket=%1 auth-anonymous=1")
                           .arg(QString::fromStdString(Socket.string()))});
-        Server.waitForStarted(5000);
-        for (int waited = 0; waited < 100 && !fs::exists(Socket) && Server.state() == QProcess::Running; ++waited)
-            QThread::msleep(50);
+        Server.waitForStarted(cPatienceMs);
+        // Running() tells the test whether it came up.
+        static_cast<void>(QTest::qWaitFor(
+            [this] { return fs::exists(Socket) || Server.state() != QProcess::Running; }, cPatienceMs));
     }
     ~TPrivateSoundServer()
     {
         Server.kill();
-        Server.waitForFinished(5000);
+        Server.waitForFinished(cPatienceMs);
     }
     bool Running() const { return Server.state() == QProcess::Running && fs::exists(Socket); }
     QString Address() const { return "unix:" + QString::fromStdString(Socket.string()); }
@@ -106,31 +110,38 @@ TEST(RealSound, ATestPagePlaysItsWordIntoTheSoundServer)
 
     // A file, not a pipe: a full pipe would stall the recorder before the sound comes.
     const fs::path recording = temp.Path / "recording.raw";
+    const auto recorded = [&] {
+        const std::string bytes = testbook::ReadFile(recording);
+        return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    };
     QProcess recorder;
     recorder.setProcessEnvironment(server.ClientEnvironment());
     recorder.setStandardOutputFile(QString::fromStdString(recording.string()));
     recorder.start("parec", {"-d", QString("%1.monitor").arg(cSinkName), "--format=s16le", "--rate=22050",
                              "--channels=1", "--raw", "--latency-msec=50"});
-    ASSERT_TRUE(recorder.waitForStarted(5000));
-    QThread::msleep(500);
+    ASSERT_TRUE(recorder.waitForStarted(cPatienceMs));
+    // The sink's silence arriving shows the recorder listens before the sound starts.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !recorded().isEmpty(); }, cPatienceMs)) << server.Log().toStdString();
 
+    // The probe stays on its page until its input closes: until the sound was heard, or never.
     QProcess probe;
     probe.setProcessEnvironment(server.ClientEnvironment());
     probe.setProcessChannelMode(QProcess::MergedChannels);
     probe.start(VELLORA_SOUND_PROBE, {QString::fromStdString((temp.Path / "program").string() + "/")});
-    ASSERT_TRUE(probe.waitForFinished(30000));
+    ASSERT_TRUE(probe.waitForStarted(cPatienceMs));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return PeakLevel(recorded()) > cAudibleLevel || probe.state() != QProcess::Running; }, cPatienceMs))
+        << "nothing audible and the probe still on its page after " << cPatienceMs / 1000 << " s";
+    probe.closeWriteChannel();
+    ASSERT_TRUE(probe.waitForFinished(cPatienceMs));
     const QString probeOutput = QString::fromLocal8Bit(probe.readAll());
     EXPECT_EQ(probe.exitCode(), 0) << probeOutput.toStdString();
 
-    // What the server still holds reaches the recorder before it stops.
-    QThread::msleep(1000);
     recorder.terminate();
-    recorder.waitForFinished(5000);
-    const std::string bytes = testbook::ReadFile(recording);
-    const QByteArray recorded(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    EXPECT_GT(recorded.size(), 0);
-    EXPECT_GT(PeakLevel(recorded), cAudibleLevel) << "the sink heard only silence; the probe said:\n"
-                                                  << probeOutput.toStdString();
+    recorder.waitForFinished(cPatienceMs);
+    const QByteArray samples = recorded();
+    EXPECT_GT(PeakLevel(samples), cAudibleLevel) << "the sink heard only silence; the probe said:\n"
+                                                 << probeOutput.toStdString();
 }
 
 }  // namespace

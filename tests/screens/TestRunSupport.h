@@ -2,6 +2,7 @@
 // A fixture book for the test windows, and a script of steps that runs while a window is
 // shown modally (the step waits until its window is there, acts, and the next one waits).
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -66,11 +67,15 @@ public:
 };
 
 // Steps run one after another from the event loop; a step that opens a modal window runs
-// the following steps inside it.
+// the following steps inside it. A step whose window never comes (an earlier step failed)
+// fails the test and closes the modal windows, so their loops end instead of hanging.
 class TScript {
 public:
     using TCondition = std::function<bool()>;
     using TAction = std::function<void()>;
+
+    // Far above any wait of a sound run, even on a busy machine.
+    static constexpr int cStepDeadlineMs = 60000;
 
     TScript()
     {
@@ -80,6 +85,8 @@ public:
 
     TScript& When(TCondition ready, TAction action)
     {
+        if (FSteps.empty())
+            FWaiting.start();
         FSteps.push_back({std::move(ready), std::move(action)});
         FTimer.start();
         return *this;
@@ -97,16 +104,33 @@ private:
             FTimer.stop();
             return;
         }
-        if (!FSteps.front().first())
+        if (!FSteps.front().first()) {
+            if (FWaiting.hasExpired(cStepDeadlineMs))
+                GiveUp();
             return;
+        }
         // Run apart from this timer: a timer is not fired again while its own slot runs,
         // and an action may open a modal window in which the next steps must run.
         QTimer::singleShot(0, std::move(FSteps.front().second));
         FSteps.pop_front();
+        FWaiting.start();
+    }
+
+    void GiveUp()
+    {
+        ADD_FAILURE() << "a scripted step waited " << cStepDeadlineMs / 1000 << " s for its window; "
+                      << FSteps.size() << " step(s) left undone";
+        FSteps.clear();
+        FTimer.stop();
+        // Only the windows that run a loop of their own: the main window would ask first.
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible() && window->isModal())
+                window->close();
     }
 
     std::deque<std::pair<TCondition, TAction>> FSteps;
     QTimer FTimer;
+    QElapsedTimer FWaiting;
 };
 
 inline bool Showing(const QWidget* window)

@@ -1,9 +1,12 @@
 // Takes the first word of a spelling test on the program folder given as the argument, with
-// the real sound player, and stays on the page long enough for its sound to be heard.
+// the real sound player. Says "page ready: yes" once the page waits for an answer, and stays
+// on it until its input closes, so the sound can be heard however slowly it starts.
 // Exits 0 when the page was ready for an answer.
 #include <QApplication>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
+#include <unistd.h>
 
 #include "app/u07_PubObject.h"
 #include "app/u09_BasePase.h"
@@ -11,12 +14,6 @@
 #include "engine/u02_Type4.h"
 #include "results/u03_ResultEnglish.h"
 #include "screens/u09_Object.h"
-
-namespace {
-
-constexpr int cListenMilliseconds = 2500;
-
-}
 
 int main(int argc, char* argv[])
 {
@@ -35,13 +32,21 @@ int main(int argc, char* argv[])
 
     Tfrm02_Type4 window;
     bool pageReady = false;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &window, [&] {
+        char ignored[64];
+        if (read(STDIN_FILENO, ignored, sizeof ignored) <= 0) {
+            input.setEnabled(false);
+            window.close();
+        }
+    });
     QTimer::singleShot(0, &window, [&] {
         window.btnTestStartClick();
         pageReady = window.PageReady && window.CurrentPage == 1;
-        QTimer::singleShot(cListenMilliseconds, &window, &QWidget::close);
+        std::printf("page ready: %s\n", pageReady ? "yes" : "no");
+        std::fflush(stdout);
     });
     window.WordListIndex = 1;
     window.RunTest(smWordList, 4);
-    std::printf("page ready: %s\n", pageReady ? "yes" : "no");
     return pageReady ? 0 : 1;
 }
