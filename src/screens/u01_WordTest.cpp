@@ -51,6 +51,13 @@ TImageButton* NewButton(QWidget* parent, const QPoint& at, const QString& hint =
     return button;
 }
 
+// A caption without a picture keeps the radio where it was put.
+void CentreOnCaption(QWidget* radio, const TImageButton* caption)
+{
+    if (caption->HasPicture(TButtonState::Normal))
+        radio->move(radio->x(), caption->y() + (caption->height() - radio->height()) / 2);
+}
+
 TAALabel* NewListLabel(const QString& caption, QWidget* parent, int top, int tag)
 {
     auto* label = new TAALabel(caption, parent);
@@ -266,6 +273,11 @@ void Tfrm01_WordTest::LoadSkin()
         radio->SetTheme(frm09_Object->ctlThemeTestCenter);
     for (TSkinRadioButton* radio : rdoMode)
         radio->SetTheme(frm09_Object->ctlThemeTestCenter);
+    // The captions are pictures of their own height: each indicator stands level with its text.
+    for (int k = 0; k < cKindCount; ++k)
+        CentreOnCaption(rdoType[k], btnType[k]);
+    for (int s = 0; s < cScopeCount; ++s)
+        CentreOnCaption(rdoMode[s], btnMode[s]);
 
     const QString gif = QString::fromStdString(ResolveCaseFolded(gPicPath, "on/on_03.gif"));
     const QImage firstFrame(gif);

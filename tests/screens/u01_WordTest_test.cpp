@@ -112,6 +112,17 @@ TEST_F(TestCentre, KindAndScopeChoicesShowTheirBoxes)
     EXPECT_FALSE(Centre.OleGif->isVisible());
 }
 
+TEST_F(TestCentre, EveryRadioStandsLevelWithItsCaption)
+{
+    auto level = [](const QWidget* radio, const QWidget* caption) {
+        return std::abs(radio->geometry().center().y() - caption->geometry().center().y()) <= 1;
+    };
+    for (int k = 0; k < 5; ++k)
+        EXPECT_TRUE(level(Centre.rdoType[k], Centre.btnType[k])) << "kind " << k + 1;
+    for (int s = 0; s < 3; ++s)
+        EXPECT_TRUE(level(Centre.rdoMode[s], Centre.btnMode[s])) << "scope " << s + 1;
+}
+
 TEST_F(TestCentre, TabSpaceAndEnterReachEveryControl)
 {
     Centre.show();
