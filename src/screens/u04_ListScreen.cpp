@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/u09_BasePase.h"
+#include "screens/KeyboardReach.h"
 #include "screens/u04_ScrollTrack.h"
 #include "screens/u09_Object.h"
 #include "widgets/ImageButton.h"
@@ -96,6 +97,7 @@ TImageButton* TListScreen::NewFrameButton(QPoint position, const QString& hint)
     auto* button = new TImageButton(ImgBg);
     button->move(position);
     button->SetHint(hint);
+    MakeKeyboardReachable(button);
     return button;
 }
 

@@ -8,6 +8,7 @@
 #include "app/u09_BasePase.h"
 #include "engine/u06_TestBase.h"
 #include "engine/u06_TestKinds.h"
+#include "screens/KeyboardReach.h"
 #include "screens/u05_SelType.h"
 #include "screens/u09_Object.h"
 #include "widgets/AALabel.h"
@@ -62,10 +63,12 @@ Tfrm04_NoteBookList::Tfrm04_NoteBookList(QWidget* parent)
         button->move(spec.Position);
         button->SetTag(spec.Tag);
         connect(button, &QAbstractButton::clicked, this, [this, button] { btnNote1Click(button); });
+        MakeKeyboardReachable(button);
         this->*spec.Button = button;
     }
     btnStartTest = new TImageButton(ImgBg);
     btnStartTest->setGeometry(38, 489, 81, 32);
+    MakeKeyboardReachable(btnStartTest);
     connect(btnStartTest, &QAbstractButton::clicked, this, &Tfrm04_NoteBookList::btnStartTestClick);
 
     lblNoteBookInfo = new TAALabel(ImgBg);

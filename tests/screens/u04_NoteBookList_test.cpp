@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ListScreenTestSupport.h"
+#include "TestRunSupport.h"
 #include "engine/u06_TestBase.h"
 #include "screens/u04_NoteBookList.h"
 #include "screens/u05_SelType.h"
@@ -109,6 +110,28 @@ TEST_F(NoteBookList, EveryOpeningSelectsTheUntestedNoteBookAtItsTop)
         });
         Screen->ShowNoteBooks();
     }
+}
+
+TEST_F(NoteBookList, TabSpaceAndEnterReachTheNoteBooksAndTheStartButton)
+{
+    gWordNoteBooks->GetNoteBook(1)->SetItems(Texts({5, 6}));
+    Screen->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Screen.get()));
+    // The selected notebook, the untested one, is the disabled one.
+    const std::set<QWidget*> reached = testrun::TabWalk(Screen.get());
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             Screen->btnNote1, Screen->btnNote2, Screen->btnNote3, Screen->btnNote4, Screen->btnTestErr,
+             Screen->btnTestOk, Screen->btnStartTest, Screen->btnHelp, Screen->btnExit, Screen->btnMin,
+             Screen->btnClose})
+        EXPECT_TRUE(reached.count(control)) << control->pos().x() << "," << control->pos().y();
+
+    Screen->btnNote2->setFocus();
+    QTest::keyClick(Screen->btnNote2, Qt::Key_Space);
+    EXPECT_EQ(Screen->SelectedNoteBook, 2);
+    Screen->btnStartTest->setFocus();
+    QTest::keyClick(Screen->btnStartTest, Qt::Key_Return);
+    EXPECT_TRUE(Screen->TypeChooser->isVisible());
+    Screen->TypeChooser->close();
 }
 
 TEST_F(NoteBookList, ATestRunsOnTheSelectedNoteBookAndComesBackToTheUntestedOne)
