@@ -70,6 +70,15 @@ Tfrm04_NoteBookList::Tfrm04_NoteBookList(QWidget* parent)
     btnStartTest->setGeometry(38, 489, 81, 32);
     MakeKeyboardReachable(btnStartTest);
     connect(btnStartTest, &QAbstractButton::clicked, this, &Tfrm04_NoteBookList::btnStartTestClick);
+    // Tab walks the notebooks and the start button before the frame buttons.
+    QWidget* previous = nullptr;
+    for (QWidget* control : std::initializer_list<QWidget*>{btnNote1, btnNote2, btnNote3, btnNote4, btnTestErr,
+                                                            btnTestOk, btnUnTest, btnStartTest, btnHelp, btnExit,
+                                                            btnMin, btnClose}) {
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
 
     lblNoteBookInfo = new TAALabel(ImgBg);
     lblNoteBookInfo->setGeometry(176, 544, 533, 16);
