@@ -107,7 +107,7 @@ std::string InstanceLockPath(const std::string& lockName)
 bool TakeInstanceLock(const std::string& lockName)
 {
     // Close-on-exec: a program we start must not keep holding our lock after we end.
-    const int fd = open(InstanceLockPath(lockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int fd = open(InstanceLockPath(lockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
         return true;  // No place for a lock: running beats refusing to run.
     if (flock(fd, LOCK_EX | LOCK_NB) == 0)

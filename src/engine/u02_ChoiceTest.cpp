@@ -12,11 +12,11 @@
 namespace {
 
 constexpr int cQuestionsPerPage = 4;
-const QSize cPanelSize(305, 213);
+const QSize cPanelSize(340, 190);
 const std::array<QPoint, Tfrm02_ChoiceTest::cPanelCount> cPanelAt = {
-    QPoint(75, 110), QPoint(420, 110), QPoint(75, 318), QPoint(420, 318)};
+    QPoint(40, 124), QPoint(420, 124), QPoint(40, 324), QPoint(420, 324)};
 constexpr int cChoiceTop = 54;
-constexpr int cChoicePitch = 38;
+constexpr int cChoicePitch = 33;
 
 // The names the panels and their choices are known by, top to bottom.
 const char* const cPanelNames[] = {"oleQuestion1", "OleQuestion2", "OleQuestion3", "OleQuestion4"};
@@ -46,20 +46,20 @@ void Tfrm02_ChoiceTest::CreateQuestionPanels()
         NumberLabels[p] = new TAALabel(panel);
         NumberLabels[p]->SetTag(0);
         NumberLabels[p]->setFont(SkinFont("Arial", 16, true));
-        NumberLabels[p]->setGeometry(14, 14, 40, 24);
+        NumberLabels[p]->setGeometry(12, 12, 34, 26);
 
         QuestionLabels[p] = new TAALabel(panel);
         QuestionLabels[p]->SetTag(1);
         QuestionLabels[p]->setFont(SkinFont("Arial", 18, true));
         QuestionLabels[p]->SetFontColor(ToQColor(clCaptionFont));
-        QuestionLabels[p]->setGeometry(56, 12, 240, 28);
+        QuestionLabels[p]->setGeometry(50, 8, 280, 30);
 
         for (int c = 0; c < cChoiceCount; ++c) {
             auto* button = new TSkinRadioButton(panel);
             button->setObjectName(cChoiceNames[p][c]);
             button->SetTag(c + 1);
             button->setFont(SkinFont("宋体", 15));
-            button->setGeometry(30, cChoiceTop + c * cChoicePitch, 265, 30);
+            button->setGeometry(20, cChoiceTop + c * cChoicePitch, 310, 28);
             connect(button, &QAbstractButton::toggled, this, [this, button](bool checked) {
                 if (checked)
                     rdoAnswerClick(button);
@@ -116,7 +116,10 @@ void Tfrm02_ChoiceTest::FillPanel(int position, int q)
     }
     NumberLabels[position]->SetCaption(QString::number(q + 1) + ".");
     const auto word = gWordPackage->GetWord(item->ItemId - 1);
-    QuestionLabels[position]->SetCaption(QuestionText(*word));
+    const QString question = QuestionText(*word);
+    QuestionLabels[position]->SetCaption(question);
+    // A long meaning runs past the card; the hint shows it whole.
+    QuestionLabels[position]->SetHint(question);
     for (int c = 0; c < cChoiceCount; ++c) {
         TSkinRadioButton* button = ChoiceButtons[position][c];
         const std::int32_t option = c < static_cast<int>(item->Options.size()) ? item->Options[c] : 0;

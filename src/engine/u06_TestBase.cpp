@@ -27,22 +27,22 @@ namespace {
 constexpr int cClockInterval = 1000;
 
 // Where the common controls sit on the 800 by 600 background.
-const QPoint cCaptionAt(250, 44);
-const QPoint cTimeAt(690, 84);
+const QRect cCaption(40, 82, 270, 26);
+const QRect cTime(76, 533, 128, 28);
 const QPoint cUnOrderAt(554, 36);
-const QPoint cWordListAt(60, 80);
-const QPoint cGroupAt(200, 80);
-const QPoint cGroupCountAt(340, 80);
-const QPoint cItemCountAt(480, 80);
-const QPoint cTestStartAt(60, 533);
-const QPoint cTestFinishedAt(190, 533);
+const QPoint cWordListAt(320, 81);
+const QPoint cGroupAt(430, 81);
+const QPoint cGroupCountAt(540, 81);
+const QPoint cItemCountAt(650, 81);
+const QPoint cTestStartAt(236, 529);
+const QPoint cTestFinishedAt(352, 529);
 const QPoint cPrevPageAt(522, 529);
 const QPoint cNextPageAt(590, 529);
 const QPoint cHelpAt(691, 548);
 const QPoint cExitAt(739, 548);
-const QPoint cMinAt(737, 3);
-const QPoint cCloseAt(757, 3);
-const QSize cScopePanelSize(120, 30);
+const QPoint cMinAt(759, 3);
+const QPoint cCloseAt(777, 3);
+const QSize cScopePanelSize(100, 28);
 
 // The entries take digits and Backspace from the keyboard; Tab still moves the focus.
 class TDigitKeys : public QObject
@@ -125,13 +125,14 @@ void Tfrm06_TestBase::CreateComponents()
     imgTypeCaption = new TImagePanel(imgBg);
     imgTypeCaption->SetAutoSize(true);
 
-    lblCaption = NewLabel(QString(), imgBg, 20);
-    lblCaption->setFont(SkinFont("黑体", 20, true));
-    lblCaption->setGeometry(QRect(cCaptionAt, QSize(290, 28)));
+    lblCaption = NewLabel(QString(), imgBg, 18);
+    lblCaption->setFont(SkinFont("黑体", 18, true));
+    lblCaption->setGeometry(cCaption);
 
     labTime = NewLabel("0 0  :  0 0", imgBg, 18);
     labTime->setFont(SkinFont("Arial", 18, true));
-    labTime->setGeometry(QRect(cTimeAt, QSize(100, 24)));
+    labTime->setGeometry(cTime);
+    labTime->SetAlignment(Qt::AlignHCenter);
 
     btnTestStart = NewButton(imgBg, cTestStartAt, "开始考试");
     btnTestFinished = NewButton(imgBg, cTestFinishedAt, "交卷");
@@ -160,28 +161,28 @@ void Tfrm06_TestBase::CreateScopePanels()
     auto fill = [](TAALabel* label, const QWidget* panel) {
         label->setGeometry(panel->rect());
         label->SetAlignment(Qt::AlignHCenter);
-        label->move(0, 6);
+        label->move(0, 4);
     };
 
     OleWordList = newPanel(cWordListAt);
     AALabel3 = NewLabel("Word List", OleWordList);
-    AALabel3->setFont(SkinFont("Arial", 14, true));
-    AALabel3->setGeometry(8, 6, 72, 20);
+    AALabel3->setFont(SkinFont("Arial", 12, true));
+    AALabel3->setGeometry(5, 6, 64, 18);
     edtWordListIdx1 = NewDigitEntry(OleWordList);
-    edtWordListIdx1->setGeometry(80, 3, 34, 24);
+    edtWordListIdx1->setGeometry(68, 3, 28, 22);
 
     OleGrpIdx = newPanel(cGroupAt);
     labGroupCap = NewLabel("第　 　组", OleGrpIdx, 16);
     fill(labGroupCap, OleGrpIdx);
     edtGrpIdx1 = NewDigitEntry(OleGrpIdx);
-    edtGrpIdx1->setGeometry(43, 3, 34, 24);
+    edtGrpIdx1->setGeometry(34, 3, 32, 22);
 
     OleGrpCount = newPanel(cGroupCountAt);
     labGrpCap1 = NewLabel("共　 　组", OleGrpCount, 16);
     fill(labGrpCap1, OleGrpCount);
     labGrpCount = NewLabel(QString(), OleGrpCount, 16);
     labGrpCount->setFont(SkinFont("Arial", 16, true));
-    labGrpCount->setGeometry(40, 5, 40, 22);
+    labGrpCount->setGeometry(30, 4, 40, 20);
     labGrpCount->SetAlignment(Qt::AlignHCenter);
 
     OleItemCount = newPanel(cItemCountAt);
@@ -189,7 +190,7 @@ void Tfrm06_TestBase::CreateScopePanels()
     fill(labSubCap, OleItemCount);
     labSubjectCount = NewLabel(QString(), OleItemCount, 16);
     labSubjectCount->setFont(SkinFont("Arial", 16, true));
-    labSubjectCount->setGeometry(34, 5, 52, 22);
+    labSubjectCount->setGeometry(28, 4, 44, 20);
     labSubjectCount->SetAlignment(Qt::AlignHCenter);
 
     for (TAALabel* caption : {labGroupCap, labGrpCap1, labSubCap, AALabel3, labGrpCount, labSubjectCount})

@@ -1,6 +1,6 @@
 #pragma once
 // The window of each test kind, for the screens that start tests (the test centre and the
-// notebook manager). A kind whose window is not built yet gives nothing.
+// notebook manager).
 #include <memory>
 
 class QWidget;

@@ -163,16 +163,6 @@ void TQuestionList2::RecountView()
     }
 }
 
-std::int32_t TQuestionList2::RightCount() const
-{
-    return Count() - WrongCount - UnansweredCount;
-}
-
-std::int32_t TQuestionList2::Score() const
-{
-    return Count() > 0 ? RightCount() * 100 / Count() : 0;
-}
-
 namespace {
 
 constexpr std::int32_t cChoiceCount = 4;

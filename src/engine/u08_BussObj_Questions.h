@@ -63,11 +63,6 @@ public:
     void BuildFullView();
     void BuildWrongView();
 
-    // After BuildFullView or BuildWrongView (both count every wrong and unanswered item).
-    std::int32_t RightCount() const;
-    // Right answers in percent of all questions, rounded down; 0 without questions.
-    std::int32_t Score() const;
-
 private:
     void RecountView();
 };

@@ -55,8 +55,6 @@ void TQtMediaPlayer::Play()
 {
     if (!FOpened)
         return;
-    // Playing again starts the sound from its beginning.
-    FPlayer->setPosition(0);
     FPlayer->play();
 }
 

@@ -20,7 +20,9 @@
 namespace {
 
 constexpr int cReviewPerPage = Tfrm05_ResultBase::cRowCount;
-constexpr int cRowLabelHeight = 17;
+// Taller than the rows' 17 pixels of old: the stand-in faces need room below the baseline.
+constexpr int cRowLabelHeight = 24;
+constexpr int cRowLabelRise = 2;
 constexpr int cHeaderTop = 156;
 const QString cUnanswered = "此题未做";
 
@@ -65,7 +67,7 @@ void Tfrm05_ResultBase::CreateResultComponents()
     lblResultCaption = new TAALabel("考试结果", imgBg);
     lblResultCaption->setFont(SkinFont("黑体", 26, true));
     lblResultCaption->SetAlignment(Qt::AlignHCenter);
-    lblResultCaption->setGeometry(250, 34, 300, 36);
+    lblResultCaption->setGeometry(480, 16, 240, 36);
 
     imgTypeCap = new TImagePanel(imgBg);
     imgTypeCap->SetAutoSize(true);
@@ -156,7 +158,7 @@ void Tfrm05_ResultBase::CreateRows()
     const QColor back = ToQColor(clAnswerBack);
     auto newRowLabel = [&](int row, const QString& caption, int left, int width, const QFont& font) {
         auto* label = new TAALabel(caption, imgBg);
-        label->setGeometry(left, RowTop + row * RowHeight + 1, width, cRowLabelHeight);
+        label->setGeometry(left, RowTop + row * RowHeight - cRowLabelRise, width, cRowLabelHeight);
         label->setFont(font);
         label->SetTransparent(false);
         label->SetBackColor(back);

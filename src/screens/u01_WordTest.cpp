@@ -147,7 +147,7 @@ void Tfrm01_WordTest::CreateScopeBoxes()
     ctlWordListIdx->move(512, 430);
     ctlWordListIdx->hide();
     edtWordListIdx = new QLineEdit("1", ctlWordListIdx);
-    edtWordListIdx->setFont(SkinFont("Arial", 15, true));
+    edtWordListIdx->setFont(SkinFont("Arial", 14, true));
     edtWordListIdx->setAlignment(Qt::AlignCenter);
     edtWordListIdx->installEventFilter(this);
 
@@ -244,16 +244,14 @@ void Tfrm01_WordTest::LoadSkin()
     ctlComboDown->hide();
 
     // The texts sit in the boxes' slots, left of the drop arrow.
-    const QSize box = imgComboBox->size();
-    const QRect slot(8, 3, std::max(box.width() - 36, 40), std::max(box.height() - 6, 20));
+    const QRect slot(8, 3, 100, 20);
     labSelCount->setGeometry(slot);
     labSelNote->setGeometry(slot);
     for (TAALabel* label : CountLabels)
         label->resize(std::max(ctlComboDown->width() - 20, 60), cListItemHeight);
     for (TAALabel* label : NoteBookLabels)
         label->resize(std::max(OleNoteBook->width() - 20, 60), cListItemHeight);
-    const QSize entry = ctlWordListIdx->size();
-    edtWordListIdx->setGeometry(entry.width() / 2 - 22, std::max(entry.height() / 2 - 12, 0), 44, 24);
+    edtWordListIdx->setGeometry(86, 4, 44, 18);
 
     for (int k = 0; k < cKindCount; ++k)
         frm09_Object->LoadButtonImages("type" + QString::number(k + 1), btnType[k], true, true, true, false, ".gif");

@@ -228,23 +228,24 @@ void TSkinMessageBox::keyPressEvent(QKeyEvent* event)
 
 bool TSkinMessageBox::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == FCaptionLabel) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            FDragging = mouse->button() == Qt::LeftButton;
-            FDragOffset = mouse->globalPosition().toPoint() - pos();
-            return true;
-        case QEvent::MouseMove:
-            if (FDragging)
-                move(mouse->globalPosition().toPoint() - FDragOffset);
-            return true;
-        case QEvent::MouseButtonRelease:
-            FDragging = false;
-            return true;
-        default:
-            break;
-        }
+    // The caption bar drags the box.
+    if (watched != FCaptionLabel)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        FDragging = mouse->button() == Qt::LeftButton;
+        FDragOffset = mouse->globalPosition().toPoint() - pos();
+        return true;
     }
-    return QDialog::eventFilter(watched, event);
+    case QEvent::MouseMove:
+        if (FDragging)
+            move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - FDragOffset);
+        return true;
+    case QEvent::MouseButtonRelease:
+        FDragging = false;
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
 }

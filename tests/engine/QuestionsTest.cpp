@@ -173,15 +173,14 @@ TEST(QuestionListTest, ViewsCountWrongAndUnansweredAndOutsidePositionsGiveNothin
 
     questions.BuildFullView();
     EXPECT_EQ(questions.View.size(), 5u);
-    EXPECT_EQ(questions.RightCount(), 3);
-    EXPECT_EQ(questions.Score(), 60);
+    EXPECT_EQ(questions.WrongCount, 1);
+    EXPECT_EQ(questions.UnansweredCount, 1);
     EXPECT_EQ(questions.Item(5), nullptr);
     EXPECT_EQ(questions.Item(-1), nullptr);
 
     questions.Clear();
     EXPECT_EQ(questions.Count(), 0);
     EXPECT_TRUE(questions.View.empty());
-    EXPECT_EQ(questions.Score(), 0);
 }
 
 TEST(QuestionListTest, ShuffleMovesItemsWithTheirAnswers)

@@ -1,7 +1,10 @@
+#include <csignal>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -36,8 +39,73 @@ TEST(QtMediaPlayer, PlaysAnMp3ToItsEndWithoutError)
     EXPECT_TRUE(QTest::qWaitFor([&] { return player.Player()->mediaStatus() == QMediaPlayer::EndOfMedia; }, 10000))
         << "status " << player.Player()->mediaStatus();
     EXPECT_EQ(errors.count(), 0);
+    // The end of the media is the end of decoding: let the sound server play out what it holds.
+    QTest::qWait(500);
     player.Close();
     EXPECT_TRUE(player.Player()->source().isEmpty());
+}
+
+// Plays the sound in a child copy of this test binary into a private sound server whose
+// output is recorded, so that the test hears what came out.
+TEST(QtMediaPlayer, TheSoundReachesTheSoundServer)
+{
+    const QString server = QStandardPaths::findExecutable("pulseaudio");
+    const QString recorder = QStandardPaths::findExecutable("parec");
+    if (server.isEmpty() || recorder.isEmpty())
+        GTEST_SKIP() << "no pulseaudio or parec";
+    testbook::TTempFolder temp;
+    fs::permissions(temp.Path, fs::perms::owner_all, fs::perm_options::replace);
+    const QString folder = QString::fromStdString(temp.Path.string());
+    const QString socket = folder + "/pulse.sock";
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", folder);
+    environment.insert("HOME", folder);
+
+    QProcess pulse;
+    pulse.setProcessEnvironment(environment);
+    pulse.start(server, {"-n", "--daemonize=no", "--exit-idle-time=-1", "--disable-shm=yes",
+                         "--load=module-null-sink sink_name=vellora_sink",
+                         "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 10000));
+
+    QProcess record;
+    record.start(recorder, {"--server=unix:" + socket, "-d", "vellora_sink.monitor", "--raw", "--format=s16le",
+                            "--channels=1", "--rate=22050", "--latency-msec=20"});
+    ASSERT_TRUE(record.waitForStarted());
+    QByteArray samples;
+    const auto recorded = [&] {
+        samples += record.readAllStandardOutput();
+        return samples.size();
+    };
+    // A third of a second of silence first: the recording runs before the sound starts.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorded() > 22050 * 2 / 3; }, 10000));
+
+    QProcess child;
+    QProcessEnvironment childEnvironment = QProcessEnvironment::systemEnvironment();
+    childEnvironment.insert("PULSE_SERVER", "unix:" + socket);
+    childEnvironment.insert("QT_QPA_PLATFORM", "offscreen");
+    child.setProcessEnvironment(childEnvironment);
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=QtMediaPlayer.PlaysAnMp3ToItsEndWithoutError"});
+    ASSERT_TRUE(child.waitForFinished(30000));
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardOutput().toStdString();
+    const int before = recorded();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return recorded() > before + 22050; }, 5000));
+
+    // The recorder writes what it still holds when it is interrupted.
+    ::kill(static_cast<pid_t>(record.processId()), SIGINT);
+    record.waitForFinished();
+    recorded();
+    pulse.kill();
+    pulse.waitForFinished();
+
+    int loud = 0;
+    for (qsizetype i = 0; i + 1 < samples.size(); i += 2) {
+        const auto sample = static_cast<qint16>(static_cast<quint8>(samples[i]) | (static_cast<quint8>(samples[i + 1]) << 8));
+        if (std::abs(sample) > 1000)
+            ++loud;
+    }
+    // The beep lasts a quarter of a second: thousands of loud samples at 22 050 a second.
+    EXPECT_GT(loud, 2000) << samples.size() << " bytes recorded";
 }
 
 TEST(QtMediaPlayer, StopEndsPlaying)

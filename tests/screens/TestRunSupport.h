@@ -97,9 +97,10 @@ private:
         }
         if (!FSteps.front().first())
             return;
-        TAction action = std::move(FSteps.front().second);
+        // Run apart from this timer: a timer is not fired again while its own slot runs,
+        // and an action may open a modal window in which the next steps must run.
+        QTimer::singleShot(0, std::move(FSteps.front().second));
         FSteps.pop_front();
-        action();
     }
 
     std::deque<std::pair<TCondition, TAction>> FSteps;

@@ -218,6 +218,7 @@ TEST(TestWindowErrors, AStartThatFailsIsReportedAndTheWindowStaysIdle)
     testbook::UseBookInMemory(gDataPath, 3, {});
     Tfrm02_Type2 window;
     WhileRunning(window, smWholeBook, 2, [&] {
+        Tfrm09_Object::QueueAnswer(1);
         QTest::mouseClick(window.btnTestStart, Qt::LeftButton);
         ASSERT_EQ(Tfrm09_Object::AnsweredBoxes().size(), 1);
         EXPECT_EQ(Tfrm09_Object::AnsweredBoxes().last().Text, cTestErrorText);

@@ -1,0 +1,54 @@
+#include "engine/u02_Type4.h"
+
+#include "app/u07_PubObject.h"
+#include "results/u03_ResultEnglish.h"
+#include "widgets/AALabel.h"
+#include "widgets/ImagePanel.h"
+#include "widgets/SkinCheck.h"
+
+Tfrm02_Type4::Tfrm02_Type4(QWidget* owner) : Tfrm02_TypedTest(owner)
+{
+    lblPhonetic->setGeometry(InArea({186, 144, 320, 32}));
+    lblChinese->setGeometry(InArea({128, 202, 548, 54}));
+    chkChinese->setText("词义");
+    chkShowPhonetic->setText("音标");
+    chkChinese->setGeometry(InArea({520, 134, 70, 24}));
+    chkShowPhonetic->setGeometry(InArea({596, 134, 70, 24}));
+    chkFirst->setGeometry(InArea({672, 134, 84, 24}));
+    chkShowOnError->setGeometry(InArea({520, 160, 236, 24}));
+    FormCreate();
+}
+
+Tfrm02_Type4::~Tfrm02_Type4() = default;
+
+void Tfrm02_Type4::LoadSkin()
+{
+    Tfrm06_TestBase::LoadSkin();
+    LoadTypedSkin("单词拼写", 2, 4);
+}
+
+void Tfrm02_Type4::FillQuestion(TQuestionItem2& item)
+{
+    const auto word = gWordPackage->GetWord(item.ItemId - 1);
+    if (!item.Prepared)
+        item.SetAnswerText(word->GetEnglish());
+    lblPhonetic->SetCaption(QString::fromStdString(word->GetPhonetic()));
+    lblChinese->SetCaption(QString::fromStdString(word->GetChinese()));
+}
+
+void Tfrm02_Type4::PlayQuestionSound(const TQuestionItem2& item)
+{
+    PlayWordSound(item);
+}
+
+void Tfrm02_Type4::ShowResultWindow()
+{
+    frm03_ResultEnglish->ScopeText = DescribeTest();
+    frm03_ResultEnglish->Questions = Questions;
+    frm03_ResultEnglish->ShowResult();
+}
+
+QString Tfrm02_Type4::HelpPage() const
+{
+    return "frmTestType4.htm";
+}
