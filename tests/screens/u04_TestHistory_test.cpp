@@ -1,5 +1,6 @@
 #include <QTest>
 #include <cmath>
+#include <limits>
 #include <gtest/gtest.h>
 
 #include "ListScreenTestSupport.h"
@@ -115,6 +116,16 @@ TEST_F(TestHistory, ColumnsShowTheRecord)
         for (int column = 0; column < cHistoryColumnCount; ++column)
             EXPECT_EQ(Cell(column, 0), expected[column]) << "column " << column + 1;
     });
+}
+
+TEST_F(TestHistory, WrongAndUnansweredAddUpPastTheIntegerLimit)
+{
+    TTestHistoryItem record;
+    record.SetWrongCount(std::numeric_limits<std::int32_t>::max());
+    record.SetUnansweredCount(1);
+    gTestHistory->AddItem(record);
+    Screen().ShowRows(0);
+    EXPECT_EQ(Cell(5, 0), "2147483648");
 }
 
 TEST_F(TestHistory, AKindOutsideOneToFiveShowsEmpty)
