@@ -106,6 +106,7 @@ public:
         fs::remove_all(Root);
         fs::create_directories(Data());
         fs::create_directories(Runtime());
+        fs::permissions(Runtime(), fs::perms::owner_all);
         for (const char* file : {"word.dat", "word.lst", "sens.dat", "His.dat", "notes2.dat", "snotes2.dat"})
             if (fs::exists(bookFolder / file))
                 fs::copy_file(bookFolder / file, Data() / file);
