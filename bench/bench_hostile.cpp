@@ -46,6 +46,10 @@ const THostileFolder cFolders[] = {
      [](const fs::path& data) {
          WritePieces(data / "word.dat", "<PACKAGE>", cWord, cHundredMegabytes / cWord.size(), "</PACKAGE>");
      }},
+    {"100MB_word_dat_of_empty_items",
+     [](const fs::path& data) {
+         WritePieces(data / "word.dat", "<PACKAGE>", "<ITEM/>", cHundredMegabytes / 7, "</PACKAGE>");
+     }},
     {"100MB_word_dat_one_attribute",
      [](const fs::path& data) {
          WritePieces(data / "word.dat", "<PACKAGE><ITEM E=\"", "abcdefgh", cHundredMegabytes / 8, "\"/></PACKAGE>");

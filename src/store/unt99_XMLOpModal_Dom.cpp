@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 
@@ -187,6 +188,10 @@ TXmlDocumentRef NewDocument()
 
 bool LoadDocument(const std::string& path, TXmlDocumentRef& document)
 {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > cLargestDataFile)
+        return false;
     auto bytes = ReadWholeFile(path);
     if (!bytes)
         return false;

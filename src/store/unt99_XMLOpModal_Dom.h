@@ -30,11 +30,15 @@ struct TXmlElement {
 
 TXmlDocumentRef NewDocument();
 
+// Three times the sentences of a 20,000-word book. Every item of a file becomes DOM nodes and
+// notebook entries, so a bigger file would cost memory out of all proportion: it is not read.
+inline constexpr std::uintmax_t cLargestDataFile = 32u << 20;
+
 // Loads a file into a new document. A file without declaration is UTF-8;
 // a declared encoding (GBK and GB2312 read as GB18030, UTF-16, any other
 // iconv knows) is converted to UTF-8 first. Whitespace-only text between
-// elements is dropped. False when the file is missing, unreadable, not
-// well-formed or in an unknown encoding.
+// elements is dropped. False when the file is missing, unreadable, larger
+// than cLargestDataFile, not well-formed or in an unknown encoding.
 bool LoadDocument(const std::string& path, TXmlDocumentRef& document);
 // The same on bytes already in memory.
 bool ParseDocument(std::string bytes, TXmlDocumentRef& document);
