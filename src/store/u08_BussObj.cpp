@@ -24,9 +24,11 @@ std::int32_t CanonicalNumber(std::string_view text)
     return value <= cLargestArrayNumber ? value : -1;
 }
 
+// A member that is not a number, or below 0, names no item: 0. Callers reach an item by
+// number - 1, which the lowest 32-bit number does not have.
 std::int32_t NumberOf(const std::string& member)
 {
-    return ParseInteger(member).value_or(0);
+    return std::max(ParseInteger(member).value_or(0), 0);
 }
 
 constexpr int cNoteBookCount = 7;
@@ -338,7 +340,7 @@ void TWordSenCross::GetSentenceNumbers(std::int32_t wordNumber, TIntArray& resul
     if (!sentences)
         return;
     for (const std::string& piece : SplitParts(*sentences, ','))
-        result.push_back(ParseInteger(piece).value_or(0));
+        result.push_back(NumberOf(piece));
 }
 
 TTextList TWordSenCross::GetSentenceList(std::int32_t wordNumber) const
