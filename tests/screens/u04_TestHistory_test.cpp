@@ -140,6 +140,26 @@ TEST_F(TestHistory, AKindOutsideOneToFiveShowsEmpty)
     }
 }
 
+TEST_F(TestHistory, TheComposingModeWritesTheFrameButtonsOfScreenFour)
+{
+    WritePicture(Folder.Pic() / "img" / "考试记录.jpg", Filled(800, 600, Qt::green), "JPG");
+    for (const char* source : {"helpNor", "helpOn", "helpDown", "ExitNor", "exitOn", "exitDown", "MinNor", "MinOn",
+                               "MinDown", "CloseNor", "CloseOn", "CloseDown"})
+        WritePicture(Folder.Pic() / "png" / (std::string(source) + ".png"),
+                     Filled(18, 14, QColor(0, 0, 255, 128), QImage::Format_ARGB32));
+    gCreateMode = true;
+    Tfrm04_TestHistory screen;
+    gCreateMode = false;
+
+    for (const char* written : {"nor/btnhelp4.bmp", "on/btnexit4.bmp", "Down/btnMin4.bmp", "Down/btnClose4.bmp"})
+        EXPECT_TRUE(fs::exists(Folder.Pic() / written)) << written;
+    const QImage help = screen.btnHelp->Picture(TButtonState::Normal);
+    ASSERT_EQ(help.size(), QSize(18, 14));
+    // Half-transparent blue over the background's green.
+    EXPECT_GT(help.pixelColor(5, 5).blue(), 100);
+    EXPECT_GT(help.pixelColor(5, 5).green(), 100);
+}
+
 TEST(TestHistoryDate, TwoDigitYearMonthDayWithFullWidthSolidus)
 {
     const struct {
