@@ -335,7 +335,8 @@ void EncodeElementText(const TXmlElement& element, std::string_view bytes)
     pugi::xml_node target = element.Element;
     target.remove_children();
     if (!bytes.empty()) {
-        const std::string text = Base64Encode(bytes) + "\r\n";
+        std::string text = Base64Encode(bytes);
+        text += "\r\n";
         target.append_child(pugi::node_pcdata).set_value(text.c_str());
     }
     Touch(element);
