@@ -24,6 +24,30 @@ std::int32_t CanonicalNumber(std::string_view text)
     return value <= cLargestArrayNumber ? value : -1;
 }
 
+// Digits and commas only, the way the index writes a word's sentences: nothing
+// quoted, no line break, so the pieces are just the runs between commas.
+bool IsPlainNumberList(std::string_view text)
+{
+    for (const char c : text)
+        if ((c < '0' || c > '9') && c != ',')
+            return false;
+    return true;
+}
+
+template <typename TAppend>
+void ForEachPieceBetweenCommas(std::string_view text, TAppend append)
+{
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t comma = text.find(',', start);
+        if (comma == std::string_view::npos)
+            comma = text.size();
+        if (comma > start)
+            append(text.substr(start, comma - start));
+        start = comma + 1;
+    }
+}
+
 std::int32_t NumberOf(const std::string& member)
 {
     return ParseInteger(member).value_or(0);
@@ -73,6 +97,8 @@ std::int32_t TNoteBook2::AddItems(const TTextList& list)
 
 std::int32_t TNoteBook2::RemoveItems(const TTextList& list)
 {
+    if (FItems.empty())
+        return 0;
     EnsureIndex();
     // How many occurrences of each text go: one per entry, as far as there are members.
     TTextKeyIndex toRemove(true);
@@ -89,17 +115,21 @@ std::int32_t TNoteBook2::RemoveItems(const TTextList& list)
         return 0;
     // The first occurrences go, the order of the rest stays.
     std::size_t kept = 0;
-    for (std::size_t i = 0; i < FItems.size(); ++i) {
+    std::size_t i = 0;
+    for (std::int32_t left = removed; i < FItems.size() && left > 0; ++i) {
         std::int32_t* pending = toRemove.FindCounter(FItems[i]);
         if (pending && *pending > 0) {
             --*pending;
+            --left;
             continue;
         }
         if (kept != i)
             FItems[kept] = std::move(FItems[i]);
         ++kept;
     }
-    FItems.resize(kept);
+    // Past the last removal the rest only closes up.
+    const auto tail = FItems.begin() + static_cast<std::ptrdiff_t>(i);
+    FItems.erase(std::move(tail, FItems.end(), FItems.begin() + static_cast<std::ptrdiff_t>(kept)), FItems.end());
     return removed;
 }
 
@@ -337,6 +367,12 @@ void TWordSenCross::GetSentenceNumbers(std::int32_t wordNumber, TIntArray& resul
     const std::string* sentences = FindSentences(wordNumber);
     if (!sentences)
         return;
+    if (IsPlainNumberList(*sentences)) {
+        ForEachPieceBetweenCommas(*sentences, [&](std::string_view piece) {
+            result.push_back(ParseInteger(piece).value_or(0));
+        });
+        return;
+    }
     for (const std::string& piece : SplitParts(*sentences, ','))
         result.push_back(ParseInteger(piece).value_or(0));
 }
@@ -346,7 +382,12 @@ TTextList TWordSenCross::GetSentenceList(std::int32_t wordNumber) const
     const std::string* sentences = FindSentences(wordNumber);
     if (!sentences)
         return {};
-    return SplitParts(*sentences, ',');
+    if (!IsPlainNumberList(*sentences))
+        return SplitParts(*sentences, ',');
+    TTextList pieces;
+    pieces.reserve(static_cast<std::size_t>(std::count(sentences->begin(), sentences->end(), ',')) + 1);
+    ForEachPieceBetweenCommas(*sentences, [&](std::string_view piece) { pieces.emplace_back(piece); });
+    return pieces;
 }
 
 bool TWordSenCross::LoadFromFile(const std::string& path)

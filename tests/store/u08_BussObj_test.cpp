@@ -209,6 +209,41 @@ TEST(WordSenCross, SaveAndLoadKeepBothLists)
     EXPECT_EQ(ReadBytes(folder.File("empty.dat")), "<PACKAGE><WL/><SL/></PACKAGE>");
 }
 
+TEST(WordSenCross, ListsWrittenByOtherProgramsSplitAsPartsDo)
+{
+    struct Case {
+        std::string Sentences;
+        std::vector<std::string> Pieces;
+        std::vector<std::int32_t> Numbers;
+    };
+    const std::vector<Case> cases = {
+        {"4,,5", {"4", "5"}, {4, 5}},
+        {",12,", {"12"}, {12}},
+        {" 6, 7", {" 6", " 7"}, {6, 7}},
+        {"'8,9',10", {"'8,9'", "10"}, {0, 10}},
+        {"99999999999,1", {"99999999999", "1"}, {0, 1}},
+        {"", {}, {}},
+    };
+    TTextList keys;
+    TTextList lists;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        keys.push_back(std::to_string(i + 1));
+        lists.push_back(cases[i].Sentences);
+    }
+    TTempFolder folder;
+    WriteBytes(folder.File("WSCross.dat"), "<PACKAGE><WL>" + Base64Encode(EncodeTextList(keys)) + "</WL><SL>" +
+                                               Base64Encode(EncodeTextList(lists)) + "</SL></PACKAGE>");
+    TWordSenCross cross;
+    ASSERT_TRUE(cross.LoadFromFile(folder.File("WSCross.dat")));
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const auto word = static_cast<std::int32_t>(i + 1);
+        EXPECT_EQ(cross.GetSentenceList(word), cases[i].Pieces) << cases[i].Sentences;
+        TIntArray numbers{42};
+        cross.GetSentenceNumbers(word, numbers);
+        EXPECT_EQ(numbers, cases[i].Numbers) << cases[i].Sentences;
+    }
+}
+
 TEST(WordSenCross, MissingSentenceListsMeanNoSentences)
 {
     TTempFolder folder;
