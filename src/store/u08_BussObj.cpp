@@ -68,8 +68,35 @@ constexpr TNoteBookNames cAutoNoteBookNames[] = {
 
 }  // namespace
 
+bool TPendingTextList::Hold(const TXmlElement& blobElement)
+{
+    Drop();
+    const char* text = ParsedElementText(blobElement);
+    if (!text)
+        return false;
+    Document = blobElement.Document;
+    Text = text;
+    return true;
+}
+
+TTextList TPendingTextList::Take()
+{
+    if (!Document)
+        return {};
+    TTextList lines = DecodeTextList(Base64Decode(Text));
+    Drop();
+    return lines;
+}
+
+void TPendingTextList::Drop()
+{
+    Document.reset();
+    Text = nullptr;
+}
+
 std::int32_t TNoteBook2::Count() const
 {
+    DecodePendingItems();
     return static_cast<std::int32_t>(FItems.size());
 }
 
@@ -97,7 +124,7 @@ std::int32_t TNoteBook2::AddItems(const TTextList& list)
 
 std::int32_t TNoteBook2::RemoveItems(const TTextList& list)
 {
-    if (FItems.empty())
+    if (Count() == 0)
         return 0;
     EnsureIndex();
     // How many occurrences of each text go: one per entry, as far as there are members.
@@ -137,6 +164,7 @@ std::int32_t TNoteBook2::SetItems(TTextList list)
 {
     const std::int32_t oldCount = Count();
     FItems = std::move(list);
+    PendingItems.Drop();
     IndexValid = false;
     return Count() > oldCount ? Count() - oldCount : 0;
 }
@@ -152,8 +180,20 @@ void TNoteBook2::GetRange(std::int32_t start, std::int32_t n, TIntArray& result)
         result.push_back(NumberOf(FItems[static_cast<std::size_t>(position)]));
 }
 
+void TNoteBook2::LoadItems(const TXmlElement& noteBookElement)
+{
+    TXmlElement list;
+    if (FindChildElement(noteBookElement, "LIST", true, list) && PendingItems.Hold(list)) {
+        FItems.clear();
+        IndexValid = false;
+        return;
+    }
+    SetItems(TNoteBookOp2::ReadList(noteBookElement));
+}
+
 void TNoteBook2::EnsureIndex()
 {
+    DecodePendingItems();
     if (IndexValid)
         return;
     Members.Clear();
@@ -266,6 +306,9 @@ void TNoteBookList2::BeforeSave()
 {
     if (!Node.IsElement())
         return;
+    // Notebooks not yet used still read their members from this document.
+    for (const auto& noteBook : NoteBooks)
+        noteBook->Items();
     const auto noteBookCount = static_cast<std::int32_t>(NoteBooks.size());
     while (Count() < noteBookCount)
         AppendChild(Node, TNoteBookOp2::NewNoteBookElement());
@@ -289,7 +332,7 @@ void TNoteBookList2::AfterLoad()
         auto noteBook = std::make_unique<TNoteBook2>();
         noteBook->Name = TNoteBookOp2::ReadName(element);
         noteBook->ShortName = TNoteBookOp2::ReadShortName(element);
-        noteBook->SetItems(TNoteBookOp2::ReadList(element));
+        noteBook->LoadItems(element);
         AddNoteBook(std::move(noteBook));
     }
 }
@@ -395,26 +438,47 @@ bool TWordSenCross::LoadFromFile(const std::string& path)
     TNodeList file("PACKAGE");
     if (!file.LoadFromFile(path))
         return false;
+    IndexValid = false;
+    TXmlElement wordKeysElement;
+    TXmlElement sentenceListsElement;
+    if (FindChildElement(file.Node, "WL", true, wordKeysElement) &&
+        FindChildElement(file.Node, "SL", true, sentenceListsElement) && PendingWordKeys.Hold(wordKeysElement) &&
+        PendingSentenceLists.Hold(sentenceListsElement)) {
+        FWordKeys.clear();
+        FSentenceLists.clear();
+        return true;
+    }
+    PendingWordKeys.Drop();
+    PendingSentenceLists.Drop();
     std::string wordKeys;
     std::string sentenceLists;
     file.ReadStream(file.Node, "WL", wordKeys);
     file.ReadStream(file.Node, "SL", sentenceLists);
     FWordKeys = DecodeTextList(wordKeys);
     FSentenceLists = DecodeTextList(sentenceLists);
-    IndexValid = false;
     return true;
 }
 
 bool TWordSenCross::SaveToFile(const std::string& path) const
 {
+    DecodePending();
     TNodeList file("PACKAGE");
     file.WriteStream(file.Node, "WL", EncodeTextList(FWordKeys));
     file.WriteStream(file.Node, "SL", EncodeTextList(FSentenceLists));
     return file.SaveToFile(path);
 }
 
+void TWordSenCross::DecodePending() const
+{
+    if (PendingWordKeys.Pending())
+        FWordKeys = PendingWordKeys.Take();
+    if (PendingSentenceLists.Pending())
+        FSentenceLists = PendingSentenceLists.Take();
+}
+
 void TWordSenCross::EnsureIndex() const
 {
+    DecodePending();
     if (IndexValid)
         return;
     KeyIndex.Clear();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 
@@ -369,6 +370,21 @@ std::string DecodeElementText(const TXmlElement& element)
         node = node.next_sibling();
     }
     return Base64Decode(text);
+}
+
+const char* ParsedElementText(const TXmlElement& element)
+{
+    if (!element.IsElement())
+        return nullptr;
+    const pugi::xml_node only = element.Element.first_child();
+    if (!only || only.next_sibling() || only.type() != pugi::node_pcdata)
+        return nullptr;
+    const char* text = only.value();
+    const std::string& buffer = element.Document->Buffer;
+    const std::less_equal<const char*> notAfter;
+    if (!notAfter(buffer.data(), text) || !notAfter(text, buffer.data() + buffer.size()))
+        return nullptr;
+    return text;
 }
 
 std::string SerializeElement(const TXmlElement& element)

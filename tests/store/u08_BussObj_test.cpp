@@ -153,6 +153,38 @@ TEST(NoteBookList, LoadRoundTripAndFailedLoadRebuildsFromTheDocumentHeld)
     EXPECT_TRUE(fresh.NoteBooks.empty());
 }
 
+TEST(NoteBookList, MembersFollowTheirNoteBookWhateverHappensBeforeTheirFirstUse)
+{
+    TTempFolder folder;
+    // MQ0K / Mg0K / Mw0K: "1", "2", "3" each with CR LF; the second LIST is split by a comment.
+    WriteBytes(folder.File("notes2.dat"), "<PACKAGE><NOTEBOOK NBNAME=\"a\"><LIST>MQ0KMg0K</LIST></NOTEBOOK>"
+                                          "<NOTEBOOK NBNAME=\"b\"><LIST>Mw<!-- x -->0K</LIST></NOTEBOOK>"
+                                          "<NOTEBOOK NBNAME=\"c\"/></PACKAGE>");
+    std::unique_ptr<TNoteBook2> outlived;
+    {
+        TNoteBookList2 gone;
+        ASSERT_TRUE(gone.LoadFromFile(folder.File("notes2.dat")));
+        outlived = std::move(gone.NoteBooks[0]);
+    }
+    EXPECT_THAT(outlived->Items(), ElementsAre("1", "2")) << "a notebook outlives its store";
+
+    TNoteBookList2 noteBooks;
+    ASSERT_TRUE(noteBooks.LoadFromFile(folder.File("notes2.dat")));
+    TNoteBookList2 copy;
+    copy.Assign(noteBooks, false);
+    std::swap(noteBooks.NoteBooks[0], noteBooks.NoteBooks[2]);
+    ASSERT_TRUE(noteBooks.Save());
+    ASSERT_TRUE(noteBooks.LoadFromFile(folder.File("notes2.dat")));
+    ASSERT_EQ(noteBooks.NoteBooks.size(), 3u);
+    const std::vector<std::string> names = {"c", "b", "a"};
+    const std::vector<TTextList> members = {{}, {"3"}, {"1", "2"}};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(noteBooks.NoteBooks[i]->Name, names[i]);
+        EXPECT_EQ(noteBooks.NoteBooks[i]->Items(), members[i]) << names[i];
+        EXPECT_EQ(copy.NoteBooks[2 - i]->Items(), members[i]) << names[i];
+    }
+}
+
 namespace {
 
 void FillSentences(TSentenceList& sentences, const std::vector<std::int32_t>& wordOfSentence)
