@@ -222,6 +222,13 @@ std::int32_t TTextKeyIndex::Find(std::string_view text) const
     return static_cast<std::size_t>(number) < Numbers.size() ? Numbers[static_cast<std::size_t>(number)] : 0;
 }
 
+std::int32_t TTextKeyIndex::FindNumber(std::int32_t number) const
+{
+    if (number < 0 || number > cLargestArrayNumber)
+        return Find(FormatInteger(number));
+    return static_cast<std::size_t>(number) < Numbers.size() ? Numbers[static_cast<std::size_t>(number)] : 0;
+}
+
 std::int32_t* TTextKeyIndex::FindCounter(std::string_view text)
 {
     const std::int32_t number = CanonicalNumber(text);
@@ -398,7 +405,7 @@ void TWordSenCross::Build(TSentenceList& sentences)
 const std::string* TWordSenCross::FindSentences(std::int32_t wordNumber) const
 {
     EnsureIndex();
-    const std::int32_t position = KeyIndex.Find(FormatInteger(wordNumber));
+    const std::int32_t position = KeyIndex.FindNumber(wordNumber);
     if (position == 0 || static_cast<std::size_t>(position) > FSentenceLists.size())
         return nullptr;
     return &FSentenceLists[static_cast<std::size_t>(position - 1)];

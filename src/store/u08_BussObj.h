@@ -23,6 +23,8 @@ public:
     std::int32_t& operator[](std::string_view text);
     // The counter of text; 0 when it has none.
     std::int32_t Find(std::string_view text) const;
+    // The counter of the number's decimal text; 0 when it has none.
+    std::int32_t FindNumber(std::int32_t number) const;
     // The counter of text when it has one, without making one.
     std::int32_t* FindCounter(std::string_view text);
     void Clear();

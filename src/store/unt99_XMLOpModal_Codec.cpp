@@ -24,6 +24,18 @@ constexpr std::array<std::int8_t, 256> MakeBase64Values()
 }
 constexpr auto cBase64Values = MakeBase64Values();
 
+// The two characters of every 12-bit half of a group.
+constexpr std::array<char, 2 * 4096> MakeBase64Pairs()
+{
+    std::array<char, 2 * 4096> pairs{};
+    for (std::size_t i = 0; i < 4096; ++i) {
+        pairs[2 * i] = cBase64Alphabet[i >> 6];
+        pairs[2 * i + 1] = cBase64Alphabet[i & 63];
+    }
+    return pairs;
+}
+constexpr auto cBase64Pairs = MakeBase64Pairs();
+
 constexpr std::uint64_t cEveryByte(std::uint8_t value)
 {
     return 0x0101010101010101ULL * value;
@@ -119,10 +131,8 @@ std::string Base64Encode(std::string_view bytes)
     std::size_t i = 0;
     for (; i + 3 <= bytes.size(); i += 3) {
         const std::uint32_t group = byteAt(i) << 16 | byteAt(i + 1) << 8 | byteAt(i + 2);
-        out[0] = cBase64Alphabet[group >> 18 & 63];
-        out[1] = cBase64Alphabet[group >> 12 & 63];
-        out[2] = cBase64Alphabet[group >> 6 & 63];
-        out[3] = cBase64Alphabet[group & 63];
+        std::memcpy(out, &cBase64Pairs[2 * (group >> 12)], 2);
+        std::memcpy(out + 2, &cBase64Pairs[2 * (group & 0xFFF)], 2);
         out += 4;
     }
     const std::size_t rest = bytes.size() - i;

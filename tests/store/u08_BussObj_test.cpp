@@ -262,6 +262,9 @@ TEST(WordSenCross, ListsWrittenByOtherProgramsSplitAsPartsDo)
         keys.push_back(std::to_string(i + 1));
         lists.push_back(cases[i].Sentences);
     }
+    // Numbers beyond the counting array, and below it.
+    keys.insert(keys.end(), {"-3", "5000000", "007"});
+    lists.insert(lists.end(), {"9", "10", "11"});
     TTempFolder folder;
     WriteBytes(folder.File("WSCross.dat"), "<PACKAGE><WL>" + Base64Encode(EncodeTextList(keys)) + "</WL><SL>" +
                                                Base64Encode(EncodeTextList(lists)) + "</SL></PACKAGE>");
@@ -274,6 +277,9 @@ TEST(WordSenCross, ListsWrittenByOtherProgramsSplitAsPartsDo)
         cross.GetSentenceNumbers(word, numbers);
         EXPECT_EQ(numbers, cases[i].Numbers) << cases[i].Sentences;
     }
+    EXPECT_THAT(cross.GetSentenceList(-3), ElementsAre("9"));
+    EXPECT_THAT(cross.GetSentenceList(5000000), ElementsAre("10"));
+    EXPECT_THAT(cross.GetSentenceList(7), IsEmpty()) << "007 is not the key of word 7";
 }
 
 TEST(WordSenCross, MissingSentenceListsMeanNoSentences)
