@@ -258,6 +258,17 @@ TTextList DecodeTextList(std::string_view bytes)
 
 std::optional<std::int32_t> ParseInteger(std::string_view text)
 {
+    // Plain digits, as the files hold them: nine of them cannot overflow.
+    if (!text.empty() && text.size() <= 9) {
+        std::int32_t value = 0;
+        bool digitsOnly = true;
+        for (const char c : text) {
+            digitsOnly = digitsOnly && c >= '0' && c <= '9';
+            value = value * 10 + (c - '0');
+        }
+        if (digitsOnly)
+            return value;
+    }
     text = TrimBlanks(text);
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);

@@ -49,6 +49,10 @@ TEST(NodeFields, ReadIntegerDistinguishesMissingFromMalformed)
         {R"(<ITEM N="-40"/>)", -40},
         {R"(<ITEM N=" 42 "/>)", 42},
         {R"(<ITEM N="2147483648"/>)", 7},
+        {R"(<ITEM N="2147483647"/>)", 2147483647},
+        {R"(<ITEM N="999999999"/>)", 999999999},
+        {R"(<ITEM N="007"/>)", 7},
+        {R"(<ITEM N="+8"/>)", 8},
         {R"(<ITEM N="1.5"/>)", 7},
     };
     for (const Case& c : cases) {
