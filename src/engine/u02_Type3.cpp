@@ -49,8 +49,8 @@ void Tfrm02_Type3::CreateQuestionArea()
     imgTypeCap->SetAutoSize(true);
 
     lblIdx = new TAALabel(OleQuestion);
-    lblIdx->setGeometry(QRect(InArea(54, 144), QSize(70, 32)));
-    lblIdx->setFont(SkinFont("Arial", 24, true));
+    lblIdx->setGeometry(QRect(InArea(70, 150), QSize(50, 28)));
+    lblIdx->setFont(SkinFont("Arial", 22, true));
 
     btnSound = new TImageButton(OleQuestion);
     btnSound->move(InArea(cSoundAt.x(), cSoundAt.y()));
@@ -58,16 +58,17 @@ void Tfrm02_Type3::CreateQuestionArea()
     connect(btnSound, &QAbstractButton::clicked, this, &Tfrm02_Type3::btnSoundClick);
 
     lblPhonetic = new TUnicodeLabel(OleQuestion);
-    lblPhonetic->setGeometry(QRect(InArea(186, 144), QSize(310, 32)));
+    lblPhonetic->setGeometry(QRect(InArea(200, 150), QSize(300, 30)));
     lblPhonetic->setFont(SkinFont("Arial Unicode MS", 20));
     lblPhonetic->SetTransparent(true);
 
     chkShowPhonetic = new TSkinCheckBox("显示音标", OleQuestion);
-    chkShowPhonetic->setGeometry(QRect(InArea(520, 134), QSize(230, 24)));
+    chkShowPhonetic->move(InArea(540, 150));
     chkShowOnError = new TSkinCheckBox("答错题后立即显示正确答案", OleQuestion);
-    chkShowOnError->setGeometry(QRect(InArea(520, 160), QSize(230, 24)));
+    chkShowOnError->move(InArea(540, 180));
     for (TSkinCheckBox* box : {chkShowPhonetic, chkShowOnError}) {
         box->SetTheme(frm09_Object->suiFileTheme1);
+        box->adjustSize();
         connect(box, &QAbstractButton::clicked, this, &Tfrm02_Type3::chkShowPhoneticClick);
     }
 
@@ -78,7 +79,7 @@ void Tfrm02_Type3::CreateQuestionArea()
     int tag = 1;
     for (TSkinRadioButton* choice : Choices()) {
         choice->SetTag(tag);
-        choice->setGeometry(QRect(InArea(116, 222 + (tag - 1) * 54), QSize(560, 34)));
+        choice->setGeometry(QRect(InArea(120, 210 + (tag - 1) * 44), QSize(600, 32)));
         choice->setFont(SkinFont("宋体", 17));
         choice->SetTheme(frm09_Object->suiFileTheme1);
         connect(choice, &QAbstractButton::clicked, this, [this, tag] { rdoAnswerClick(tag); });
@@ -86,10 +87,10 @@ void Tfrm02_Type3::CreateQuestionArea()
     }
 
     AALabel1 = new TAALabel("答案", OleQuestion);
-    AALabel1->setGeometry(QRect(InArea(60, 460), QSize(52, 26)));
+    AALabel1->setGeometry(QRect(InArea(120, 455), QSize(48, 26)));
     AALabel1->setFont(SkinFont("宋体", 16, true));
     lblTrueAnswer = new TAALabel(OleQuestion);
-    lblTrueAnswer->setGeometry(QRect(InArea(116, 460), QSize(390, 26)));
+    lblTrueAnswer->setGeometry(QRect(InArea(170, 455), QSize(340, 40)));
     lblTrueAnswer->setFont(SkinFont("宋体", 16, true));
     lblTrueAnswer->SetFontColor(Qt::red);
     lblTrueAnswer->SetWordWrap(true);
@@ -166,7 +167,9 @@ void Tfrm02_Type3::ShowPage(int n)
         const bool offered = i < item->Options.size();
         choices[i]->setVisible(offered);
         choices[i]->setEnabled(true);
-        choices[i]->setText(offered ? WordChinese(item->Options[i]) : QString());
+        const QString meaning = offered ? WordChinese(item->Options[i]) : QString();
+        choices[i]->setText(meaning);
+        choices[i]->SetHint(meaning);
         choices[i]->setChecked(false);
     }
 
@@ -208,6 +211,8 @@ void Tfrm02_Type3::Judge(bool right)
     lblTrueAnswer->SetCaption(WordChinese(item->ItemId));
     for (TSkinRadioButton* choice : Choices())
         choice->setEnabled(false);
+    // Away from the locked choices to where the learner goes on, not to the hand-in.
+    btnNextPage->setFocus();
     imgOK->hide();
     ImgError->hide();
     if (right) {

@@ -8,14 +8,10 @@
 
 Tfrm02_Type4::Tfrm02_Type4(QWidget* owner) : Tfrm02_TypedTest(owner)
 {
-    lblPhonetic->setGeometry(InArea({186, 144, 320, 32}));
-    lblChinese->setGeometry(InArea({128, 202, 548, 54}));
+    lblChinese->setGeometry(InArea({124, 200, 552, 56}));
     chkChinese->setText("词义");
     chkShowPhonetic->setText("音标");
-    chkChinese->setGeometry(InArea({520, 134, 70, 24}));
-    chkShowPhonetic->setGeometry(InArea({596, 134, 70, 24}));
-    chkFirst->setGeometry(InArea({672, 134, 84, 24}));
-    chkShowOnError->setGeometry(InArea({520, 160, 236, 24}));
+    PlaceCheckBoxes(278);
     FormCreate();
 }
 

@@ -2,6 +2,8 @@
 
 #include "app/u07_PubObject.h"
 #include "results/u03_ResultEnglish.h"
+#include "screens/u09_Object.h"
+#include "store/u09_BussObj_WordList.h"
 #include "widgets/AALabel.h"
 #include "widgets/ImagePanel.h"
 #include "widgets/SkinCheck.h"
@@ -10,18 +12,15 @@
 Tfrm02_Type5::Tfrm02_Type5(QWidget* owner) : Tfrm02_TypedTest(owner)
 {
     lblEnglishSentence = new TAALabel(OleQuestion);
-    lblEnglishSentence->setGeometry(InArea({184, 142, 560, 84}));
-    lblEnglishSentence->setFont(SkinFont("Arial", 21, true));
+    lblEnglishSentence->setGeometry(InArea({200, 136, 540, 64}));
+    lblEnglishSentence->setFont(SkinFont("Arial", 18, true));
     lblEnglishSentence->SetWordWrap(true);
-    lblChinese->setGeometry(InArea({184, 228, 560, 52}));
-    lblChinese->setFont(SkinFont("宋体", 17));
-    lblPhonetic->setGeometry(InArea({120, 332, 400, 32}));
+    lblChinese->setGeometry(InArea({200, 202, 540, 44}));
+    lblChinese->setFont(SkinFont("宋体", 16));
+    lblPhonetic->setGeometry(InArea({200, 248, 300, 28}));
     chkChinese->setText("译文");
     chkShowPhonetic->setText("单词原型音标");
-    chkChinese->setGeometry(InArea({120, 296, 70, 24}));
-    chkShowPhonetic->setGeometry(InArea({200, 296, 130, 24}));
-    chkFirst->setGeometry(InArea({340, 296, 84, 24}));
-    chkShowOnError->setGeometry(InArea({440, 296, 236, 24}));
+    PlaceCheckBoxes(300);
     FormCreate();
 }
 
@@ -31,6 +30,15 @@ void Tfrm02_Type5::LoadSkin()
 {
     Tfrm06_TestBase::LoadSkin();
     LoadTypedSkin("填写句子", 3, 5);
+}
+
+void Tfrm02_Type5::StartTest()
+{
+    if (Questions->Scope == smWordList && WordListItem && WordListItem->GetBegin() < 1) {
+        frm09_Object->Inform("提示", cNoSentenceText);
+        return;
+    }
+    Tfrm02_TypedTest::StartTest();
 }
 
 TSentenceItem& Tfrm02_Type5::SentenceOf(const TQuestionItem2& item) const

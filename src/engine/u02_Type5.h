@@ -6,6 +6,9 @@
 #include "engine/u02_TypedTest.h"
 
 class TSentenceItem;
+
+// The notice for a Word List without sentences.
+inline constexpr const char* cNoSentenceText = "该Word List没有例句！";
 class Tfrm03_ResultEnglish;
 
 class Tfrm02_Type5 : public Tfrm02_TypedTest
@@ -22,6 +25,8 @@ public:
 
 protected:
     void LoadSkin() override;
+    // A Word List none of whose words has a sentence is refused with a notice.
+    void StartTest() override;
     void FillQuestion(TQuestionItem2& item) override;
     void PlayQuestionSound(const TQuestionItem2& item) override;
     void ShowResultWindow() override;

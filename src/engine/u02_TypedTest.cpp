@@ -18,6 +18,7 @@ namespace {
 const QRect cQuestionArea(40, 124, 720, 390);
 const QColor cInputBack(221, 248, 218);
 const QColor cTrueAnswerColor(0xC0, 0x10, 0x10);
+const int cCheckBoxGap = 26;
 
 }
 
@@ -45,8 +46,8 @@ void Tfrm02_TypedTest::CreateQuestionArea()
     OleQuestion->hide();
 
     lblIdx = new TAALabel(OleQuestion);
-    lblIdx->setGeometry(InArea({54, 144, 70, 32}));
-    lblIdx->setFont(SkinFont("Arial", 24, true));
+    lblIdx->setGeometry(InArea({70, 150, 50, 28}));
+    lblIdx->setFont(SkinFont("Arial", 22, true));
 
     btnSound = new TImageButton(OleQuestion);
     btnSound->move(InArea({130, 140, 0, 0}).topLeft());
@@ -58,6 +59,7 @@ void Tfrm02_TypedTest::CreateQuestionArea()
     lblChinese->SetWordWrap(true);
 
     lblPhonetic = new TUnicodeLabel(OleQuestion);
+    lblPhonetic->setGeometry(InArea({200, 150, 300, 30}));
     lblPhonetic->setFont(SkinFont("Arial Unicode MS", 20));
     lblPhonetic->SetTransparent(true);
 
@@ -73,11 +75,11 @@ void Tfrm02_TypedTest::CreateQuestionArea()
     connect(chkShowOnError, &QAbstractButton::clicked, this, &Tfrm02_TypedTest::chkShowOnErrorClick);
 
     AALabel1 = new TAALabel("答案", OleQuestion);
-    AALabel1->setGeometry(InArea({62, 410, 52, 26}));
+    AALabel1->setGeometry(InArea({120, 460, 48, 26}));
     AALabel1->setFont(SkinFont("宋体", 18, true));
 
     edtInput = new QLineEdit(OleQuestion);
-    edtInput->setGeometry(InArea({120, 402, 280, 38}));
+    edtInput->setGeometry(InArea({120, 402, 280, 40}));
     edtInput->setFont(SkinFont("Arial", 22, true));
     edtInput->setFrame(false);
     QPalette palette = edtInput->palette();
@@ -86,7 +88,7 @@ void Tfrm02_TypedTest::CreateQuestionArea()
     edtInput->installEventFilter(this);
 
     Shape1 = new QFrame(OleQuestion);
-    Shape1->setGeometry(InArea({120, 440, 280, 2}));
+    Shape1->setGeometry(InArea({120, 442, 280, 2}));
     Shape1->setFrameShape(QFrame::NoFrame);
     Shape1->setAutoFillBackground(true);
     QPalette line = Shape1->palette();
@@ -94,8 +96,8 @@ void Tfrm02_TypedTest::CreateQuestionArea()
     Shape1->setPalette(line);
 
     lblTrueAnswer = new TAALabel(OleQuestion);
-    lblTrueAnswer->setGeometry(InArea({456, 406, 290, 60}));
-    lblTrueAnswer->setFont(SkinFont("Arial", 22, true));
+    lblTrueAnswer->setGeometry(InArea({170, 460, 480, 30}));
+    lblTrueAnswer->setFont(SkinFont("Arial", 20, true));
     lblTrueAnswer->SetFontColor(cTrueAnswerColor);
     lblTrueAnswer->SetWordWrap(true);
 
@@ -110,6 +112,16 @@ void Tfrm02_TypedTest::CreateQuestionArea()
     // The learner moves on with Enter.
     btnPrevPage->hide();
     btnNextPage->hide();
+}
+
+void Tfrm02_TypedTest::PlaceCheckBoxes(int top)
+{
+    int left = 120;
+    for (TSkinCheckBox* box : {chkChinese, chkShowPhonetic, chkFirst, chkShowOnError}) {
+        box->adjustSize();
+        box->move(InArea({left, top, 0, 0}).topLeft());
+        left += box->width() + cCheckBoxGap;
+    }
 }
 
 void Tfrm02_TypedTest::LoadTypedSkin(const QString& background, int markNumber, int testType)

@@ -49,6 +49,8 @@ protected:
     // Places a control given in window pixels on the question area.
     static QRect InArea(const QRect& windowRect);
 
+    // The four boxes on one line from the left of the answer, in the order the learner uses them.
+    void PlaceCheckBoxes(int top);
     // The pictures of a kind: its background, its marks (AnsOK<n>, AnsErr<n>) and its title.
     void LoadTypedSkin(const QString& background, int markNumber, int testType);
     void SetupPaging() override;

@@ -1,6 +1,7 @@
 #include "results/u05_ResultBase.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 
 #include "app/u07_PubObject.h"
 #include "app/u09_BasePase.h"
@@ -20,9 +21,8 @@
 namespace {
 
 constexpr int cReviewPerPage = Tfrm05_ResultBase::cRowCount;
-// Taller than the rows' 17 pixels of old: the stand-in faces need room below the baseline.
-constexpr int cRowLabelHeight = 24;
-constexpr int cRowLabelRise = 2;
+// Where the text of a row stands, below the top of its check box.
+constexpr int cRowBaseline = 14;
 constexpr int cHeaderTop = 156;
 const QString cUnanswered = "此题未做";
 
@@ -114,6 +114,9 @@ void Tfrm05_ResultBase::FormCreate()
     Tfrm06_TestBase::FormCreate();
     NoteBookChooser = new Tfrm05_SelNoteBook(this);
     NoteBookChooser->OnNoteBookChosen = [this](Tfrm05_SelNoteBook* chooser) { NoteBookChosen(chooser); };
+    for (TImageButton* button : {NoteBookChooser->btnNote1, NoteBookChooser->btnNote2, NoteBookChooser->btnNote3,
+                                 NoteBookChooser->btnNote4})
+        MakeKeyboardReachable(button);
     SetupColumns();
     CreateRows();
     btnSelAll->move(btnSelAll->x(), btnSelAll->y() + cSelButtonShift);
@@ -158,8 +161,9 @@ void Tfrm05_ResultBase::CreateRows()
     const QColor back = ToQColor(clAnswerBack);
     auto newRowLabel = [&](int row, const QString& caption, int left, int width, const QFont& font) {
         auto* label = new TAALabel(caption, imgBg);
-        label->setGeometry(left, RowTop + row * RowHeight - cRowLabelRise, width, cRowLabelHeight);
         label->setFont(font);
+        label->setGeometry(left, 0, width, 0);
+        PlaceRowLabel(label, row);
         label->SetTransparent(false);
         label->SetBackColor(back);
         label->SetTag(row);
@@ -180,6 +184,15 @@ void Tfrm05_ResultBase::CreateRows()
         AnswerLabels[row] = newRowLabel(row, "answer1", AnswerLeft, AnswerWidth, answerFont);
         YourAnswerLabels[row] = newRowLabel(row, "answer2", YourAnswerLeft, YourAnswerWidth, answerFont);
     }
+}
+
+void Tfrm05_ResultBase::PlaceRowLabel(TAALabel* label, int row) const
+{
+    // Columns of different faces share one baseline; the faces that stand in for the named
+    // ones are taller than the rows' 17 pixels of old, so the height follows the face.
+    const QFontMetrics metrics(label->font());
+    const int top = RowTop + row * RowHeight + cRowBaseline - metrics.ascent();
+    label->setGeometry(label->x(), top, label->width(), metrics.height() + 1);
 }
 
 void Tfrm05_ResultBase::ShowResult()
@@ -236,8 +249,10 @@ void Tfrm05_ResultBase::ApplyAlignment()
     for (int row = 0; row < cRowCount; ++row) {
         if (!Questions->AnswerIsEnglish)
             QuestionLabels[row]->SetAlignment(Qt::AlignHCenter);
-        if (Questions->TestType == 5)
+        if (Questions->TestType == 5) {
             QuestionLabels[row]->setFont(ReviewFont("Arial", 10, true));
+            PlaceRowLabel(QuestionLabels[row], row);
+        }
         if (Questions->AnswerIsEnglish) {
             AnswerLabels[row]->SetAlignment(Qt::AlignHCenter);
             YourAnswerLabels[row]->SetAlignment(Qt::AlignHCenter);
@@ -250,7 +265,8 @@ void Tfrm05_ResultBase::ShowPage(int n)
     CurrentPage = n;
     if (n == 1)
         btnPrevPage->setEnabled(false);
-    if (n == PageCount)
+    // An empty view has no page to go on to either.
+    if (n >= PageCount)
         btnNextPage->setEnabled(false);
     if (n > 1)
         btnPrevPage->setEnabled(true);
@@ -426,6 +442,7 @@ void Tfrm05_ResultBase::chkShowErrorClick()
 void Tfrm05_ResultBase::btnAddToNoteClick()
 {
     NoteBookChooser->Popup();
+    NoteBookChooser->btnNote1->setFocus();
 }
 
 void Tfrm05_ResultBase::NoteBookChosen(Tfrm05_SelNoteBook* chooser)

@@ -95,6 +95,7 @@ private:
     void CreateResultComponents();
     void ShowScoreLine();
     void ShowRowControls(int row, bool visible);
+    void PlaceRowLabel(TAALabel* label, int row) const;
     void ColourRow(int row, const TQuestionItem2& question);
     void SyncCheckBoxes();
     void UpdateButtons();

@@ -560,6 +560,7 @@ void Tfrm01_WordTest::btnEnterClick()
     std::unique_ptr<Tfrm06_TestBase> test = CreateTestWindow(SelectedType, this);
     if (!test)
         return;
+    OleGif->hide();
     hide();
     switch (SelectedScope) {
     case 1:

@@ -158,7 +158,8 @@ void Tfrm04_TestHistory::FillRow(int row, int k, const TTestHistoryItem& record)
         QString::number(record.GetScore()),
         QString::number(record.GetQuestionCount()),
         QString::number(record.GetRightCount()),
-        QString::number(record.GetWrongCount() + record.GetUnansweredCount()),
+        // Summed wide: a damaged file may hold counts near the integer limit.
+        QString::number(static_cast<qint64>(record.GetWrongCount()) + record.GetUnansweredCount()),
         QString::fromStdString(record.GetScopeText()),
     };
     for (int column = 0; column < cHistoryColumnCount; ++column)

@@ -92,5 +92,9 @@ QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, ra
     stop:0 #00520A, stop:0.45 #00520A, stop:0.5 white); }
 QCheckBox:disabled, QRadioButton:disabled { color: #8A958A; }
 QCheckBox::indicator:disabled, QRadioButton::indicator:disabled { border-color: #A8B5A8; background: #EEF0EE; }
+QCheckBox::indicator:checked:disabled { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,
+    stop:0 #6F7F6F, stop:0.55 #6F7F6F, stop:0.6 #EEF0EE); }
+QRadioButton::indicator:checked:disabled { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,
+    stop:0 #6F7F6F, stop:0.45 #6F7F6F, stop:0.5 #EEF0EE); }
 )", QString()};
 }

@@ -2,9 +2,11 @@
 // A fixture book for the test windows, and a script of steps that runs while a window is
 // shown modally (the step waits until its window is there, acts, and the next one waits).
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <set>
 
 #include "GuiTestSupport.h"
 #include "engine/u06_TestBase.h"
@@ -121,6 +123,19 @@ inline void WhileRunning(Tfrm06_TestBase& window, int scope, int testType, const
         window.close();
     });
     window.RunTest(scope, testType);
+}
+
+// The controls that Tab gives the focus to, walking the window's whole focus chain.
+inline std::set<QWidget*> TabWalk(QWidget* window, int presses = 80)
+{
+    std::set<QWidget*> reached;
+    for (int i = 0; i < presses; ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused && focused->window() == window ? focused : window, Qt::Key_Tab);
+        if (QWidget* now = QApplication::focusWidget())
+            reached.insert(now);
+    }
+    return reached;
 }
 
 // An ended program's request to quit would end every later event loop of the test binary.

@@ -112,6 +112,41 @@ TEST_F(TestCentre, KindAndScopeChoicesShowTheirBoxes)
     EXPECT_FALSE(Centre.OleGif->isVisible());
 }
 
+TEST_F(TestCentre, TabSpaceAndEnterReachEveryControl)
+{
+    Centre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Centre));
+    std::set<QWidget*> reached = TabWalk(&Centre);
+    std::vector<QWidget*> expected = {Centre.imgComboBox, Centre.btnEnter, Centre.btnHelp,
+                                      Centre.btnExit,     Centre.btnMin,   Centre.btnClose};
+    expected.insert(expected.end(), Centre.rdoType.begin(), Centre.rdoType.end());
+    expected.insert(expected.end(), Centre.btnType.begin(), Centre.btnType.end());
+    expected.insert(expected.end(), Centre.rdoMode.begin(), Centre.rdoMode.end());
+    expected.insert(expected.end(), Centre.btnMode.begin(), Centre.btnMode.end());
+    for (QWidget* control : expected)
+        EXPECT_TRUE(reached.count(control)) << control->metaObject()->className() << " " << control->pos().x()
+                                            << "," << control->pos().y();
+
+    Centre.rdoType[2]->setFocus();
+    QTest::keyClick(Centre.rdoType[2], Qt::Key_Space);
+    EXPECT_EQ(Centre.SelectedType, 3);
+    Centre.btnType[1]->setFocus();
+    QTest::keyClick(Centre.btnType[1], Qt::Key_Return);
+    EXPECT_EQ(Centre.SelectedType, 2);
+    Centre.imgComboBox->setFocus();
+    QTest::keyClick(Centre.imgComboBox, Qt::Key_Return);
+    ASSERT_TRUE(Centre.ctlComboDown->isVisible());
+    reached = TabWalk(&Centre);
+    EXPECT_TRUE(reached.count(Centre.CountLabels[3]));
+    Centre.CountLabels[3]->setFocus();
+    QTest::keyClick(Centre.CountLabels[3], Qt::Key_Space);
+    EXPECT_EQ(Centre.labSelCount->Tag(), 80);
+    EXPECT_FALSE(Centre.ctlComboDown->isVisible());
+    Tfrm09_Object::ClearAnswers();
+    QTest::keyClick(&Centre, Qt::Key_F1);
+    EXPECT_EQ(Run.Folder->Launcher.HelpPages, std::vector<std::string>{"frmTestCenter.htm"});
+}
+
 // Main menu → test centre → kind 1 on Word List 3 → four picks → hand-in → two wrong words
 // into 笔记本2 → close → exit, then the learner's files as they are on disk.
 TEST_F(TestCentre, TheRoadOfOneTest)

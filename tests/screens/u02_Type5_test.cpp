@@ -150,4 +150,19 @@ TEST_F(SentenceTest, ANoteBookTestAsksTheSentencesOfTheSentenceNoteBook)
     });
 }
 
+TEST_F(SentenceTest, AWordListWithoutSentencesStartsNoTest)
+{
+    testbook::AddWordList(*gWordList, 1, 1);
+    BuildWordListSen();
+    Window.WordListIndex = 2;
+    RunInside(Window, smWordList, 5, [this] {
+        Tfrm09_Object::QueueAnswer(1);
+        Window.btnTestStartClick();
+        ASSERT_EQ(Tfrm09_Object::AnsweredBoxes().size(), 1);
+        EXPECT_EQ(Tfrm09_Object::AnsweredBoxes()[0].Text, cNoSentenceText);
+        EXPECT_TRUE(Window.btnTestStart->isEnabled());
+        EXPECT_FALSE(Window.OleQuestion->isVisibleTo(&Window));
+    });
+}
+
 }  // namespace

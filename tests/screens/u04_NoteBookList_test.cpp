@@ -140,6 +140,18 @@ TEST_F(NoteBookList, ATestRunsOnTheSelectedNoteBookAndComesBackToTheUntestedOne)
     EXPECT_EQ(English(4), "w8");
 }
 
+TEST_F(NoteBookList, QuittingFromInsideATestDoesNotShowTheManagerAgain)
+{
+    Screen->show();
+    WhenModalOpens([&](QWidget* window) {
+        gExitConfirmed = true;
+        window->close();
+    });
+    Screen->TypeChooser->btnType1Click(Screen->TypeChooser->AALabel2);
+    EXPECT_FALSE(Screen->isVisible());
+    gExitConfirmed = false;
+}
+
 TEST_F(NoteBookList, AnEmptyNoteBookIsRefused)
 {
     // Notebook 2 holds sentences but no words; the error notebook words but no sentences.

@@ -1,5 +1,6 @@
 #include <QTest>
 #include <cmath>
+#include <limits>
 #include <gtest/gtest.h>
 
 #include "ListScreenTestSupport.h"
@@ -117,6 +118,16 @@ TEST_F(TestHistory, ColumnsShowTheRecord)
     });
 }
 
+TEST_F(TestHistory, WrongAndUnansweredAddUpPastTheIntegerLimit)
+{
+    TTestHistoryItem record;
+    record.SetWrongCount(std::numeric_limits<std::int32_t>::max());
+    record.SetUnansweredCount(1);
+    gTestHistory->AddItem(record);
+    Screen().ShowRows(0);
+    EXPECT_EQ(Cell(5, 0), "2147483648");
+}
+
 TEST_F(TestHistory, AKindOutsideOneToFiveShowsEmpty)
 {
     for (int type : {0, 6, -1}) {
@@ -127,6 +138,26 @@ TEST_F(TestHistory, AKindOutsideOneToFiveShowsEmpty)
         Screen().ShowRows(0);
         EXPECT_EQ(Cell(1, 0), "") << "type " << type;
     }
+}
+
+TEST_F(TestHistory, TheComposingModeWritesTheFrameButtonsOfScreenFour)
+{
+    WritePicture(Folder.Pic() / "img" / "考试记录.jpg", Filled(800, 600, Qt::green), "JPG");
+    for (const char* source : {"helpNor", "helpOn", "helpDown", "ExitNor", "exitOn", "exitDown", "MinNor", "MinOn",
+                               "MinDown", "CloseNor", "CloseOn", "CloseDown"})
+        WritePicture(Folder.Pic() / "png" / (std::string(source) + ".png"),
+                     Filled(18, 14, QColor(0, 0, 255, 128), QImage::Format_ARGB32));
+    gCreateMode = true;
+    Tfrm04_TestHistory screen;
+    gCreateMode = false;
+
+    for (const char* written : {"nor/btnhelp4.bmp", "on/btnexit4.bmp", "Down/btnMin4.bmp", "Down/btnClose4.bmp"})
+        EXPECT_TRUE(fs::exists(Folder.Pic() / written)) << written;
+    const QImage help = screen.btnHelp->Picture(TButtonState::Normal);
+    ASSERT_EQ(help.size(), QSize(18, 14));
+    // Half-transparent blue over the background's green.
+    EXPECT_GT(help.pixelColor(5, 5).blue(), 100);
+    EXPECT_GT(help.pixelColor(5, 5).green(), 100);
 }
 
 TEST(TestHistoryDate, TwoDigitYearMonthDayWithFullWidthSolidus)

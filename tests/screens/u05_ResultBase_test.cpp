@@ -95,6 +95,29 @@ TEST_F(ResultWindow, TickingButtonsFollowTheTicks)
     });
 }
 
+TEST_F(ResultWindow, TheKeyboardTicksAndAddsToANotebook)
+{
+    Tfrm05_ResultBase& window = *frm03_ResultChinese;
+    Review(window, [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        const std::set<QWidget*> reached = TabWalk(&window);
+        for (QWidget* control : std::initializer_list<QWidget*>{window.RowCheckBoxes[0], window.RowCheckBoxes[2],
+                                                                window.chkShowError, window.btnSelAll,
+                                                                window.btnUnSel, window.btnExit})
+            EXPECT_TRUE(reached.count(control)) << control->pos().x() << "," << control->pos().y();
+        window.RowCheckBoxes[1]->setFocus();
+        QTest::keyClick(window.RowCheckBoxes[1], Qt::Key_Space);
+        ASSERT_TRUE(Questions.Item(1)->Selected);
+        window.btnAddToNote->setFocus();
+        QTest::keyClick(window.btnAddToNote, Qt::Key_Return);
+        ASSERT_TRUE(window.NoteBookChooser->isVisible());
+        Tfrm09_Object::QueueAnswer(1);
+        QTest::keyClick(window.NoteBookChooser->btnNote4, Qt::Key_Return);
+        EXPECT_EQ(gWordNoteBooks->GetNoteBook(3)->Items(), testbook::Texts({6}));
+        EXPECT_EQ(gSentenceNoteBooks->GetNoteBook(3)->Items(), testbook::Texts({2}));
+    });
+}
+
 TEST_F(ResultWindow, OnlyWrongQuestionsOfAPerfectTestShowNoRows)
 {
     Questions.Item(1)->ChooseOption(6);

@@ -228,6 +228,25 @@ TEST(TestWindowErrors, AStartThatFailsIsReportedAndTheWindowStaysIdle)
     });
 }
 
+TEST(TestWindowEmpty, AStartWithoutQuestionsAsksToHandInAtOnce)
+{
+    TTestRunFolder run;
+    testbook::UseBookInMemory(gDataPath, 0, {});
+    Tfrm02_Type1 window;
+    WhileRunning(window, smWholeBook, 1, [&] {
+        TScript review;
+        review.When([&] { return Showing(frm03_ResultChinese); }, [&] { frm03_ResultChinese->close(); });
+        Tfrm09_Object::QueueAnswer(1);
+        QTest::mouseClick(window.btnTestStart, Qt::LeftButton);
+        EXPECT_EQ(window.PageCount, 0);
+        ASSERT_EQ(Tfrm09_Object::AnsweredBoxes().size(), 1);
+        EXPECT_EQ(Tfrm09_Object::AnsweredBoxes().last().Text, cHandInQuestion);
+        EXPECT_EQ(gTestHistory->Count(), 1);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_TRUE(window.btnTestStart->isEnabled());
+    });
+}
+
 TEST_F(TestWindow, MissingSoundsPlayNothingAndReportNothing)
 {
     Window.WordListIndex = 3;
@@ -241,6 +260,34 @@ TEST_F(TestWindow, MissingSoundsPlayNothingAndReportNothing)
         EXPECT_TRUE(Tfrm09_Object::AnsweredBoxes().isEmpty());
         EXPECT_TRUE(Window.QuestionPanels[0]->isVisible());
         EXPECT_TRUE(Choice(Window, 0, 0)->isEnabled());
+    });
+}
+
+TEST_F(TestWindow, TabAndSpaceReachEveryControl)
+{
+    Window.WordListIndex = 4;
+    WhileRunning(Window, smWordList, 1, [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Window));
+        std::set<QWidget*> reached = TabWalk(&Window);
+        for (QWidget* control : std::initializer_list<QWidget*>{Window.btnTestStart, Window.btnUnOrder,
+                                                                Window.edtWordListIdx1, Window.edtGrpIdx1,
+                                                                Window.btnHelp, Window.btnExit, Window.btnMin,
+                                                                Window.btnClose})
+            EXPECT_TRUE(reached.count(control)) << control->pos().x() << "," << control->pos().y();
+        EXPECT_FALSE(reached.count(Window.edtGrpIdx));
+        Window.btnTestStart->setFocus();
+        QTest::keyClick(Window.btnTestStart, Qt::Key_Space);
+        ASSERT_EQ(Window.Questions->Count(), 9);
+        reached = TabWalk(&Window);
+        for (QWidget* control : std::initializer_list<QWidget*>{Window.btnTestFinished, Window.btnNextPage,
+                                                                Window.ChoiceButtons[3][3]})
+            EXPECT_TRUE(reached.count(control)) << control->pos().x() << "," << control->pos().y();
+        Window.ChoiceButtons[1][2]->setFocus();
+        QTest::keyClick(Window.ChoiceButtons[1][2], Qt::Key_Space);
+        EXPECT_EQ(Window.Questions->Item(1)->ChosenId, Window.Questions->Item(1)->Options[2]);
+        Window.btnNextPage->setFocus();
+        QTest::keyClick(Window.btnNextPage, Qt::Key_Return);
+        EXPECT_EQ(Window.CurrentPage, 2);
     });
 }
 
