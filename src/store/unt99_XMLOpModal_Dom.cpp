@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cerrno>
-#include <functional>
 #include <optional>
 #include <stdexcept>
 
@@ -381,8 +380,9 @@ const char* ParsedElementText(const TXmlElement& element)
         return nullptr;
     const char* text = only.value();
     const std::string& buffer = element.Document->Buffer;
-    const std::less_equal<const char*> notAfter;
-    if (!notAfter(buffer.data(), text) || !notAfter(text, buffer.data() + buffer.size()))
+    const auto address = reinterpret_cast<std::uintptr_t>(text);
+    const auto first = reinterpret_cast<std::uintptr_t>(buffer.data());
+    if (address < first || address >= first + buffer.size())
         return nullptr;
     return text;
 }
