@@ -13,15 +13,18 @@ constexpr std::int32_t cLargestArrayNumber = (1 << 22) - 1;
 // small enough for the array; -1 otherwise.
 std::int32_t CanonicalNumber(std::string_view text)
 {
-    if (text.empty() || text.size() > 7 || (text[0] == '0' && text.size() > 1))
+    const std::size_t size = text.size();
+    // One to seven characters; the empty text wraps round to a large size.
+    if (size - 1 >= 7 || (text[0] == '0' && size > 1))
         return -1;
-    std::int32_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        const std::uint32_t digit = static_cast<std::uint32_t>(static_cast<unsigned char>(text[i])) - '0';
+        if (digit > 9)
             return -1;
-        value = value * 10 + (c - '0');
+        value = value * 10 + digit;
     }
-    return value <= cLargestArrayNumber ? value : -1;
+    return value <= static_cast<std::uint32_t>(cLargestArrayNumber) ? static_cast<std::int32_t>(value) : -1;
 }
 
 // Digits and commas only, the way the index writes a word's sentences: nothing
