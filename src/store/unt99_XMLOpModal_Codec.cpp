@@ -1,7 +1,6 @@
 #include "store/unt99_XMLOpModal_Codec.h"
 
 #include <array>
-#include <bit>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -65,9 +64,9 @@ std::size_t CountLineFeeds(std::string_view text)
         std::uint64_t word;
         std::memcpy(&word, text.data() + i, 8);
         const std::uint64_t other = word ^ cEveryByte('\n');
-        // The high bit of exactly each byte of other that is zero.
+        // The high bit of exactly each byte of other that is zero, then their sum.
         const std::uint64_t zero = ~(((other & cEveryByte(0x7F)) + cEveryByte(0x7F)) | other | cEveryByte(0x7F));
-        count += static_cast<std::size_t>(std::popcount(zero));
+        count += static_cast<std::size_t>(((zero >> 7) * cEveryByte(1)) >> 56);
     }
     for (; i < text.size(); ++i)
         count += text[i] == '\n';
