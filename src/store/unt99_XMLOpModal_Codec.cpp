@@ -23,6 +23,20 @@ constexpr std::array<std::int8_t, 256> MakeBase64Values()
 }
 constexpr auto cBase64Values = MakeBase64Values();
 
+// A character's six bits already in place within a group of four; any
+// character outside the alphabet sets the top byte instead.
+constexpr std::array<std::uint32_t, 256> MakeBase64Bits(int shift)
+{
+    std::array<std::uint32_t, 256> bits{};
+    for (std::size_t c = 0; c < 256; ++c)
+        bits[c] = cBase64Values[c] < 0 ? 0xFF000000u : static_cast<std::uint32_t>(cBase64Values[c]) << shift;
+    return bits;
+}
+constexpr auto cBase64Bits0 = MakeBase64Bits(18);
+constexpr auto cBase64Bits1 = MakeBase64Bits(12);
+constexpr auto cBase64Bits2 = MakeBase64Bits(6);
+constexpr auto cBase64Bits3 = MakeBase64Bits(0);
+
 // The two characters of every 12-bit half of a group.
 constexpr std::array<char, 2 * 4096> MakeBase64Pairs()
 {
@@ -157,21 +171,20 @@ std::string Base64Decode(std::string_view text)
     int count = 0;
     std::size_t i = 0;
     while (i < size) {
-        // Whole groups of four alphabet characters, the bulk of any blob, in one step.
-        if (count == 0 && i + 4 <= size) {
-            const int a = cBase64Values[in[i]];
-            const int b = cBase64Values[in[i + 1]];
-            const int c = cBase64Values[in[i + 2]];
-            const int d = cBase64Values[in[i + 3]];
-            if ((a | b | c | d) >= 0) {
-                const auto whole = static_cast<std::uint32_t>(a << 18 | b << 12 | c << 6 | d);
+        // Whole groups of four alphabet characters, the bulk of any blob, one step each.
+        if (count == 0) {
+            for (; i + 4 <= size; i += 4) {
+                const std::uint32_t whole = cBase64Bits0[in[i]] | cBase64Bits1[in[i + 1]] |
+                                            cBase64Bits2[in[i + 2]] | cBase64Bits3[in[i + 3]];
+                if (whole >> 24)
+                    break;
                 out[0] = static_cast<char>(whole >> 16 & 0xFF);
                 out[1] = static_cast<char>(whole >> 8 & 0xFF);
                 out[2] = static_cast<char>(whole & 0xFF);
                 out += 3;
-                i += 4;
-                continue;
             }
+            if (i == size)
+                break;
         }
         const int value = cBase64Values[in[i++]];
         if (value < 0)
