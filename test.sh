@@ -12,7 +12,14 @@ build_dir=build
 cmake_args=(-DVELLORA_TESTS=ON)
 for arg in "$@"; do
   case "$arg" in
-    --sanitize) build_dir=build-sanitize; cmake_args+=(-DVELLORA_SANITIZE=ON -DVELLORA_BENCH=OFF) ;;
+    --sanitize)
+      build_dir=build-sanitize
+      cmake_args+=(-DVELLORA_SANITIZE=ON -DVELLORA_BENCH=OFF)
+      # Leaks are checked at every test binary's exit; the libraries' own start-up
+      # allocations that live to the end are listed in the suppressions.
+      export ASAN_OPTIONS=detect_leaks=1
+      export LSAN_OPTIONS=suppressions=$PWD/tests/sanitize/lsan.supp:print_suppressions=0
+      export UBSAN_OPTIONS=print_stacktrace=1 ;;
     --long) export VELLORA_CRASH_KILLS=1000 ;;
     *) echo "unknown option: $arg" >&2; exit 2 ;;
   esac

@@ -46,6 +46,14 @@ const THostileFolder cFolders[] = {
      [](const fs::path& data) {
          WritePieces(data / "word.dat", "<PACKAGE>", cWord, cHundredMegabytes / cWord.size(), "</PACKAGE>");
      }},
+    {"100MB_word_dat_of_empty_items",
+     [](const fs::path& data) {
+         WritePieces(data / "word.dat", "<PACKAGE>", "<ITEM/>", cHundredMegabytes / 7, "</PACKAGE>");
+     }},
+    {"31MB_word_dat_of_empty_items",
+     [](const fs::path& data) {
+         WritePieces(data / "word.dat", "<PACKAGE>", "<ITEM/>", (31u << 20) / 7, "</PACKAGE>");
+     }},
     {"100MB_word_dat_one_attribute",
      [](const fs::path& data) {
          WritePieces(data / "word.dat", "<PACKAGE><ITEM E=\"", "abcdefgh", cHundredMegabytes / 8, "\"/></PACKAGE>");
@@ -73,10 +81,10 @@ const THostileFolder cFolders[] = {
              return closing + "</PACKAGE>";
          }();
      }},
-    {"1MB_attributes_x100",
+    {"1MB_attributes_x20",
      [](const fs::path& data) {
          const std::string huge(1u << 20, 'a');
-         WritePieces(data / "word.dat", "<PACKAGE>", "<ITEM E=\"" + huge + "\" C=\"" + huge + "\"/>", 50,
+         WritePieces(data / "word.dat", "<PACKAGE>", "<ITEM E=\"" + huge + "\" C=\"" + huge + "\"/>", 10,
                      "</PACKAGE>");
      }},
     {"numbers_beyond_32_bits",

@@ -26,15 +26,22 @@ std::unique_ptr<IMediaPlayer> CreateMediaPlayer()
     return std::make_unique<TQtMediaPlayer>();
 }
 
-TQtMediaPlayer::TQtMediaPlayer()
-    : FPlayer(new QMediaPlayer(this)), FOutput(new QAudioOutput(this))
-{
-    FPlayer->setAudioOutput(FOutput);
-}
+TQtMediaPlayer::TQtMediaPlayer() = default;
 
 TQtMediaPlayer::~TQtMediaPlayer()
 {
-    FPlayer->stop();
+    if (FPlayer)
+        FPlayer->stop();
+}
+
+QMediaPlayer* TQtMediaPlayer::Player()
+{
+    if (!FPlayer) {
+        FPlayer = new QMediaPlayer(this);
+        FOutput = new QAudioOutput(this);
+        FPlayer->setAudioOutput(FOutput);
+    }
+    return FPlayer;
 }
 
 void TQtMediaPlayer::SetFileName(const std::string& fileName)
@@ -44,7 +51,7 @@ void TQtMediaPlayer::SetFileName(const std::string& fileName)
 
 bool TQtMediaPlayer::Open()
 {
-    FPlayer->stop();
+    Player()->stop();
     const QFileInfo file(QString::fromStdString(FFileName));
     FOpened = file.isFile() && file.isReadable();
     FPlayer->setSource(FOpened ? QUrl::fromLocalFile(file.absoluteFilePath()) : QUrl());
@@ -60,12 +67,15 @@ void TQtMediaPlayer::Play()
 
 void TQtMediaPlayer::Stop()
 {
-    FPlayer->stop();
+    if (FPlayer)
+        FPlayer->stop();
 }
 
 void TQtMediaPlayer::Close()
 {
+    FOpened = false;
+    if (!FPlayer)
+        return;
     FPlayer->stop();
     FPlayer->setSource(QUrl());
-    FOpened = false;
 }

@@ -21,11 +21,13 @@ public:
     void Stop() override;
     void Close() override;
 
-    QMediaPlayer* Player() const { return FPlayer; }
+    // Made at the first use: making one starts the whole sound system, which costs a
+    // noticeable part of the program's start, and most windows never play a sound.
+    QMediaPlayer* Player();
 
 private:
     std::string FFileName;
-    QMediaPlayer* FPlayer;
-    QAudioOutput* FOutput;
+    QMediaPlayer* FPlayer = nullptr;
+    QAudioOutput* FOutput = nullptr;
     bool FOpened = false;
 };

@@ -1,13 +1,16 @@
 #include "store/u09_BussObj_Sentence.h"
 
+#include <algorithm>
+
+// A number below 0 names no item: 0, as callers reach an item by number - 1.
 std::int32_t TSentenceItem::GetWordNo() const
 {
-    return ReadInteger("WID", 0);
+    return std::max(ReadInteger("WID", 0), 0);
 }
 
 std::int32_t TSentenceItem::GetSentenceNo() const
 {
-    return ReadInteger("MIDX", 0);
+    return std::max(ReadInteger("MIDX", 0), 0);
 }
 
 std::string TSentenceItem::GetEnglishSentence() const

@@ -30,11 +30,15 @@ struct TXmlElement {
 
 TXmlDocumentRef NewDocument();
 
+// Three times the sentences of a 20,000-word book. Every item of a file becomes DOM nodes and
+// notebook entries, so a bigger file would cost memory out of all proportion: it is not read.
+inline constexpr std::uintmax_t cLargestDataFile = 32u << 20;
+
 // Loads a file into a new document. A file without declaration is UTF-8;
 // a declared encoding (GBK and GB2312 read as GB18030, UTF-16, any other
 // iconv knows) is converted to UTF-8 first. Whitespace-only text between
-// elements is dropped. False when the file is missing, unreadable, not
-// well-formed or in an unknown encoding.
+// elements is dropped. False when the file is missing, unreadable, larger
+// than cLargestDataFile, not well-formed or in an unknown encoding.
 bool LoadDocument(const std::string& path, TXmlDocumentRef& document);
 // The same on bytes already in memory.
 bool ParseDocument(std::string bytes, TXmlDocumentRef& document);
@@ -78,6 +82,11 @@ bool SetAttributeText(const TXmlElement& element, std::string_view name, double 
 void EncodeElementText(const TXmlElement& element, std::string_view bytes);
 // The decoded bytes of the element's text.
 std::string DecodeElementText(const TXmlElement& element);
+// The element's one text node where it still lies in the text its document was
+// parsed from; nullptr when the element holds anything else or the text was set
+// later. The bytes stay while the document lives: this layer never writes over
+// them, it only leaves them behind when it replaces the node.
+const char* ParsedElementText(const TXmlElement& element);
 
 // The element and its content as UTF-8 XML, no declaration, no indentation.
 std::string SerializeElement(const TXmlElement& element);

@@ -13,6 +13,7 @@
 #include "app/u09_BasePase.h"
 #include "engine/u08_BussObj_Questions.h"
 #include "results/ResultBookkeeping.h"
+#include "store/unt99_XMLOpModal_Dom.h"
 
 namespace fs = std::filesystem;
 
@@ -204,4 +205,24 @@ TEST(ResolveInside, NamesFromDataFilesStayInTheirFolder)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ResolveInside(folder, c.Name), c.Expected) << c.Name;
+}
+
+TEST(OversizedDataFile, IsNotReadAndTheStartGoesOn)
+{
+    testbook::TTempFolder app;
+    const fs::path data = app.Path / "data";
+    fs::create_directories(data);
+    const std::string item = "<ITEM E=\"w\"/>";
+    std::string words = "<PACKAGE>";
+    while (words.size() <= cLargestDataFile)
+        words += item;
+    testbook::WriteFile(data / "word.dat", words + "</PACKAGE>");
+    testbook::WriteFile(data / "word.lst", cLists);
+
+    gDataPath = data.string() + "/";
+    CreateStores();
+    LoadStores();
+    EXPECT_EQ(gWordPackage->Count(), 0);
+    EXPECT_EQ(gWordList->Count(), 2);
+    EXPECT_EQ(gWordNoteBooks->GetNoteBook(6)->Count(), 0);
 }

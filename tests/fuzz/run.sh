@@ -2,7 +2,7 @@
 # Builds the libFuzzer targets with clang under ASan and UBSan and runs them one
 # after another, each for the given number of seconds (default 600).
 #   tests/fuzz/run.sh [seconds] [target ...]
-# Seeds: tests/fuzz/corpus/, the sample book of build/app/data/ and, for the
+# Seeds: tests/fuzz/corpus/, the sample book and, for the
 # data-folder target, that book packed as one data folder. Findings go to
 # build-fuzz/artifacts/<target>/; the grown corpus stays in build-fuzz/corpus/.
 set -euo pipefail
@@ -14,15 +14,11 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(fuzz_store_load fuzz_load_stores)
 
 fuzz_build=$root/build-fuzz
-sample_build=$root/build
 CXX=clang++ CC=clang cmake -S . -B "$fuzz_build" -DVELLORA_FUZZ=ON -DVELLORA_GUI=OFF \
   -DVELLORA_TESTS=OFF -DVELLORA_BENCH=OFF >/dev/null
-cmake --build "$fuzz_build" -j2 --target "${targets[@]}"
-
-# The sample book, built by the normal build's content builder.
-cmake -S . -B "$sample_build" >/dev/null
-cmake --build "$sample_build" -j2 --target vellora_book_data
-sample=$sample_build/app/data
+# The targets and the sample book, which the content builder writes into app/data.
+cmake --build "$fuzz_build" -j2 --target "${targets[@]}" vellora_book_data
+sample=$fuzz_build/app/data
 
 section() { printf '\n@@@ %s\n' "$1"; cat "$2"; }
 
