@@ -3,6 +3,7 @@
 // a sound name that climbs out of the sound folder, and a learner's file that cannot be
 // saved. Every screen still opens, tests run and hand in, and nothing outside is touched.
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -142,7 +143,8 @@ TEST_F(HostileScreens, TheTestCentreStartsATestOnAWordListBeyond32Bits)
 {
     Tfrm01_WordTest centre;
     frm01_WordTest = &centre;
-    Tfrm02_Type1* test = nullptr;
+    // The centre destroys its test window when the test ends.
+    QPointer<Tfrm02_Type1> test;
     TScript script;
     script.When([&] { return Showing(&centre); }, [&] {
         QTest::mouseClick(centre.btnType[0], Qt::LeftButton);
