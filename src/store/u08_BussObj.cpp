@@ -13,15 +13,42 @@ constexpr std::int32_t cLargestArrayNumber = (1 << 22) - 1;
 // small enough for the array; -1 otherwise.
 std::int32_t CanonicalNumber(std::string_view text)
 {
-    if (text.empty() || text.size() > 7 || (text[0] == '0' && text.size() > 1))
+    const std::size_t size = text.size();
+    // One to seven characters; the empty text wraps round to a large size.
+    if (size - 1 >= 7 || (text[0] == '0' && size > 1))
         return -1;
-    std::int32_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        const std::uint32_t digit = static_cast<std::uint32_t>(static_cast<unsigned char>(text[i])) - '0';
+        if (digit > 9)
             return -1;
-        value = value * 10 + (c - '0');
+        value = value * 10 + digit;
     }
-    return value <= cLargestArrayNumber ? value : -1;
+    return value <= static_cast<std::uint32_t>(cLargestArrayNumber) ? static_cast<std::int32_t>(value) : -1;
+}
+
+// Digits and commas only, the way the index writes a word's sentences: nothing
+// quoted, no line break, so the pieces are just the runs between commas.
+bool IsPlainNumberList(std::string_view text)
+{
+    for (const char c : text)
+        if ((c < '0' || c > '9') && c != ',')
+            return false;
+    return true;
+}
+
+template <typename TAppend>
+void ForEachPieceBetweenCommas(std::string_view text, TAppend append)
+{
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t comma = text.find(',', start);
+        if (comma == std::string_view::npos)
+            comma = text.size();
+        if (comma > start)
+            append(text.substr(start, comma - start));
+        start = comma + 1;
+    }
 }
 
 // A member that is not a number, or below 0, names no item: 0. Callers reach an item by
@@ -46,8 +73,35 @@ constexpr TNoteBookNames cAutoNoteBookNames[] = {
 
 }  // namespace
 
+bool TPendingTextList::Hold(const TXmlElement& blobElement)
+{
+    Drop();
+    const char* text = ParsedElementText(blobElement);
+    if (!text)
+        return false;
+    Document = blobElement.Document;
+    Text = text;
+    return true;
+}
+
+TTextList TPendingTextList::Take()
+{
+    if (!Document)
+        return {};
+    TTextList lines = DecodeTextList(Base64Decode(Text));
+    Drop();
+    return lines;
+}
+
+void TPendingTextList::Drop()
+{
+    Document.reset();
+    Text = nullptr;
+}
+
 std::int32_t TNoteBook2::Count() const
 {
+    DecodePendingItems();
     return static_cast<std::int32_t>(FItems.size());
 }
 
@@ -75,6 +129,8 @@ std::int32_t TNoteBook2::AddItems(const TTextList& list)
 
 std::int32_t TNoteBook2::RemoveItems(const TTextList& list)
 {
+    if (Count() == 0)
+        return 0;
     EnsureIndex();
     // How many occurrences of each text go: one per entry, as far as there are members.
     TTextKeyIndex toRemove(true);
@@ -91,17 +147,21 @@ std::int32_t TNoteBook2::RemoveItems(const TTextList& list)
         return 0;
     // The first occurrences go, the order of the rest stays.
     std::size_t kept = 0;
-    for (std::size_t i = 0; i < FItems.size(); ++i) {
+    std::size_t i = 0;
+    for (std::int32_t left = removed; i < FItems.size() && left > 0; ++i) {
         std::int32_t* pending = toRemove.FindCounter(FItems[i]);
         if (pending && *pending > 0) {
             --*pending;
+            --left;
             continue;
         }
         if (kept != i)
             FItems[kept] = std::move(FItems[i]);
         ++kept;
     }
-    FItems.resize(kept);
+    // Past the last removal the rest only closes up.
+    const auto tail = FItems.begin() + static_cast<std::ptrdiff_t>(i);
+    FItems.erase(std::move(tail, FItems.end(), FItems.begin() + static_cast<std::ptrdiff_t>(kept)), FItems.end());
     return removed;
 }
 
@@ -109,6 +169,7 @@ std::int32_t TNoteBook2::SetItems(TTextList list)
 {
     const std::int32_t oldCount = Count();
     FItems = std::move(list);
+    PendingItems.Drop();
     IndexValid = false;
     return Count() > oldCount ? Count() - oldCount : 0;
 }
@@ -124,8 +185,20 @@ void TNoteBook2::GetRange(std::int32_t start, std::int32_t n, TIntArray& result)
         result.push_back(NumberOf(FItems[static_cast<std::size_t>(position)]));
 }
 
+void TNoteBook2::LoadItems(const TXmlElement& noteBookElement)
+{
+    TXmlElement list;
+    if (FindChildElement(noteBookElement, "LIST", true, list) && PendingItems.Hold(list)) {
+        FItems.clear();
+        IndexValid = false;
+        return;
+    }
+    SetItems(TNoteBookOp2::ReadList(noteBookElement));
+}
+
 void TNoteBook2::EnsureIndex()
 {
+    DecodePendingItems();
     if (IndexValid)
         return;
     Members.Clear();
@@ -151,6 +224,13 @@ std::int32_t TTextKeyIndex::Find(std::string_view text) const
         const auto other = Others.find(OtherKey(text));
         return other == Others.end() ? 0 : other->second;
     }
+    return static_cast<std::size_t>(number) < Numbers.size() ? Numbers[static_cast<std::size_t>(number)] : 0;
+}
+
+std::int32_t TTextKeyIndex::FindNumber(std::int32_t number) const
+{
+    if (number < 0 || number > cLargestArrayNumber)
+        return Find(FormatInteger(number));
     return static_cast<std::size_t>(number) < Numbers.size() ? Numbers[static_cast<std::size_t>(number)] : 0;
 }
 
@@ -238,6 +318,9 @@ void TNoteBookList2::BeforeSave()
 {
     if (!Node.IsElement())
         return;
+    // Notebooks not yet used still read their members from this document.
+    for (const auto& noteBook : NoteBooks)
+        noteBook->Items();
     const auto noteBookCount = static_cast<std::int32_t>(NoteBooks.size());
     while (Count() < noteBookCount)
         AppendChild(Node, TNoteBookOp2::NewNoteBookElement());
@@ -261,7 +344,7 @@ void TNoteBookList2::AfterLoad()
         auto noteBook = std::make_unique<TNoteBook2>();
         noteBook->Name = TNoteBookOp2::ReadName(element);
         noteBook->ShortName = TNoteBookOp2::ReadShortName(element);
-        noteBook->SetItems(TNoteBookOp2::ReadList(element));
+        noteBook->LoadItems(element);
         AddNoteBook(std::move(noteBook));
     }
 }
@@ -327,7 +410,7 @@ void TWordSenCross::Build(TSentenceList& sentences)
 const std::string* TWordSenCross::FindSentences(std::int32_t wordNumber) const
 {
     EnsureIndex();
-    const std::int32_t position = KeyIndex.Find(FormatInteger(wordNumber));
+    const std::int32_t position = KeyIndex.FindNumber(wordNumber);
     if (position == 0 || static_cast<std::size_t>(position) > FSentenceLists.size())
         return nullptr;
     return &FSentenceLists[static_cast<std::size_t>(position - 1)];
@@ -339,6 +422,12 @@ void TWordSenCross::GetSentenceNumbers(std::int32_t wordNumber, TIntArray& resul
     const std::string* sentences = FindSentences(wordNumber);
     if (!sentences)
         return;
+    if (IsPlainNumberList(*sentences)) {
+        ForEachPieceBetweenCommas(*sentences, [&](std::string_view piece) {
+            result.push_back(ParseInteger(piece).value_or(0));
+        });
+        return;
+    }
     for (const std::string& piece : SplitParts(*sentences, ','))
         result.push_back(NumberOf(piece));
 }
@@ -348,7 +437,12 @@ TTextList TWordSenCross::GetSentenceList(std::int32_t wordNumber) const
     const std::string* sentences = FindSentences(wordNumber);
     if (!sentences)
         return {};
-    return SplitParts(*sentences, ',');
+    if (!IsPlainNumberList(*sentences))
+        return SplitParts(*sentences, ',');
+    TTextList pieces;
+    pieces.reserve(static_cast<std::size_t>(std::count(sentences->begin(), sentences->end(), ',')) + 1);
+    ForEachPieceBetweenCommas(*sentences, [&](std::string_view piece) { pieces.emplace_back(piece); });
+    return pieces;
 }
 
 bool TWordSenCross::LoadFromFile(const std::string& path)
@@ -356,26 +450,47 @@ bool TWordSenCross::LoadFromFile(const std::string& path)
     TNodeList file("PACKAGE");
     if (!file.LoadFromFile(path))
         return false;
+    IndexValid = false;
+    TXmlElement wordKeysElement;
+    TXmlElement sentenceListsElement;
+    if (FindChildElement(file.Node, "WL", true, wordKeysElement) &&
+        FindChildElement(file.Node, "SL", true, sentenceListsElement) && PendingWordKeys.Hold(wordKeysElement) &&
+        PendingSentenceLists.Hold(sentenceListsElement)) {
+        FWordKeys.clear();
+        FSentenceLists.clear();
+        return true;
+    }
+    PendingWordKeys.Drop();
+    PendingSentenceLists.Drop();
     std::string wordKeys;
     std::string sentenceLists;
     file.ReadStream(file.Node, "WL", wordKeys);
     file.ReadStream(file.Node, "SL", sentenceLists);
     FWordKeys = DecodeTextList(wordKeys);
     FSentenceLists = DecodeTextList(sentenceLists);
-    IndexValid = false;
     return true;
 }
 
 bool TWordSenCross::SaveToFile(const std::string& path) const
 {
+    DecodePending();
     TNodeList file("PACKAGE");
     file.WriteStream(file.Node, "WL", EncodeTextList(FWordKeys));
     file.WriteStream(file.Node, "SL", EncodeTextList(FSentenceLists));
     return file.SaveToFile(path);
 }
 
+void TWordSenCross::DecodePending() const
+{
+    if (PendingWordKeys.Pending())
+        FWordKeys = PendingWordKeys.Take();
+    if (PendingSentenceLists.Pending())
+        FSentenceLists = PendingSentenceLists.Take();
+}
+
 void TWordSenCross::EnsureIndex() const
 {
+    DecodePending();
     if (IndexValid)
         return;
     KeyIndex.Clear();

@@ -23,6 +23,8 @@ public:
     std::int32_t& operator[](std::string_view text);
     // The counter of text; 0 when it has none.
     std::int32_t Find(std::string_view text) const;
+    // The counter of the number's decimal text; 0 when it has none.
+    std::int32_t FindNumber(std::int32_t number) const;
     // The counter of text when it has one, without making one.
     std::int32_t* FindCounter(std::string_view text);
     void Clear();
@@ -35,6 +37,23 @@ private:
     std::unordered_map<std::string, std::int32_t> Others;
 };
 
+// A text list blob as loaded, decoded only when the list is first used: a store
+// loads without splitting tens of thousands of lines nobody may look at.
+class TPendingTextList {
+public:
+    // Holds the blob when its Base64 text still lies in its parsed document;
+    // false, holding nothing, otherwise.
+    bool Hold(const TXmlElement& blobElement);
+    bool Pending() const { return Document != nullptr; }
+    // The lines of the blob held; nothing is held afterwards.
+    TTextList Take();
+    void Drop();
+
+private:
+    TXmlDocumentRef Document;
+    const char* Text = nullptr;
+};
+
 class TStringsObj {
 public:
     TStringsObj() = default;
@@ -42,10 +61,22 @@ public:
     TStringsObj& operator=(const TStringsObj&) = delete;
     virtual ~TStringsObj() = default;
 
-    const TTextList& Items() const { return FItems; }
+    const TTextList& Items() const
+    {
+        DecodePendingItems();
+        return FItems;
+    }
 
 protected:
-    TTextList FItems;
+    void DecodePendingItems() const
+    {
+        if (PendingItems.Pending())
+            FItems = PendingItems.Take();
+    }
+
+    mutable TTextList FItems;
+    // While pending, the items are its lines.
+    mutable TPendingTextList PendingItems;
 };
 
 // A named, ordered set of word (or sentence) numbers kept as decimal texts.
@@ -68,6 +99,9 @@ public:
     std::int32_t SetItems(TTextList list);
     // Members start .. start + n - 1 as numbers, stopping at the last member.
     void GetRange(std::int32_t start, std::int32_t n, TIntArray& result) const;
+    // Replaces every member by the lines of the element's LIST blob, as
+    // TNoteBookOp2::ReadList reads them, decoded at their first use.
+    void LoadItems(const TXmlElement& noteBookElement);
 
 private:
     // The index is built at the first change that needs it.
@@ -126,9 +160,17 @@ public:
     TWordSenCross& operator=(const TWordSenCross&) = delete;
 
     // Word numbers with at least one sentence, in order of first sentence.
-    const TTextList& WordKeys() const { return FWordKeys; }
+    const TTextList& WordKeys() const
+    {
+        DecodePending();
+        return FWordKeys;
+    }
     // For each key, its sentence numbers joined by ",".
-    const TTextList& SentenceLists() const { return FSentenceLists; }
+    const TTextList& SentenceLists() const
+    {
+        DecodePending();
+        return FSentenceLists;
+    }
 
     // Appends the index of every sentence, in sens.dat order.
     void Build(TSentenceList& sentences);
@@ -142,9 +184,13 @@ private:
     const std::string* FindSentences(std::int32_t wordNumber) const;
     // The index is built at the first look-up after a load.
     void EnsureIndex() const;
+    // Both lists are decoded at the first use after a load.
+    void DecodePending() const;
 
-    TTextList FWordKeys;
-    TTextList FSentenceLists;
+    mutable TTextList FWordKeys;
+    mutable TTextList FSentenceLists;
+    mutable TPendingTextList PendingWordKeys;
+    mutable TPendingTextList PendingSentenceLists;
     // Word key text -> first position in FWordKeys, plus one.
     mutable TTextKeyIndex KeyIndex{false};
     mutable bool IndexValid = true;

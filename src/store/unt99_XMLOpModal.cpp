@@ -80,7 +80,7 @@ std::int32_t TNodeObj::ReadInteger(std::string_view name, std::int32_t defaultVa
 {
     if (!Node.IsElement())
         return defaultValue;
-    const std::string text = GetAttributeText(Node, name);
+    const std::string_view text = Node.Element.attribute(AttributeName(name).c_str()).value();
     if (text.empty())
         return 0;
     return ParseInteger(text).value_or(defaultValue);

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include <iconv.h>
 
@@ -22,12 +23,68 @@ constexpr std::array<std::int8_t, 256> MakeBase64Values()
 }
 constexpr auto cBase64Values = MakeBase64Values();
 
+// A character's six bits already in place within a group of four; any
+// character outside the alphabet sets the top byte instead.
+constexpr std::array<std::uint32_t, 256> MakeBase64Bits(int shift)
+{
+    std::array<std::uint32_t, 256> bits{};
+    for (std::size_t c = 0; c < 256; ++c)
+        bits[c] = cBase64Values[c] < 0 ? 0xFF000000u : static_cast<std::uint32_t>(cBase64Values[c]) << shift;
+    return bits;
+}
+constexpr auto cBase64Bits0 = MakeBase64Bits(18);
+constexpr auto cBase64Bits1 = MakeBase64Bits(12);
+constexpr auto cBase64Bits2 = MakeBase64Bits(6);
+constexpr auto cBase64Bits3 = MakeBase64Bits(0);
+
+// The two characters of every 12-bit half of a group.
+constexpr std::array<char, 2 * 4096> MakeBase64Pairs()
+{
+    std::array<char, 2 * 4096> pairs{};
+    for (std::size_t i = 0; i < 4096; ++i) {
+        pairs[2 * i] = cBase64Alphabet[i >> 6];
+        pairs[2 * i + 1] = cBase64Alphabet[i & 63];
+    }
+    return pairs;
+}
+constexpr auto cBase64Pairs = MakeBase64Pairs();
+
+constexpr std::uint64_t cEveryByte(std::uint8_t value)
+{
+    return 0x0101010101010101ULL * value;
+}
+
+// Eight bytes at a time: the blobs run to hundreds of kilobytes.
 bool IsAscii(std::string_view text)
 {
-    for (unsigned char c : text)
-        if (c >= 0x80)
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (word & cEveryByte(0x80))
+            return false;
+    }
+    for (; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80)
             return false;
     return true;
+}
+
+std::size_t CountLineFeeds(std::string_view text)
+{
+    std::size_t count = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        const std::uint64_t other = word ^ cEveryByte('\n');
+        // The high bit of exactly each byte of other that is zero, then their sum.
+        const std::uint64_t zero = ~(((other & cEveryByte(0x7F)) + cEveryByte(0x7F)) | other | cEveryByte(0x7F));
+        count += static_cast<std::size_t>(((zero >> 7) * cEveryByte(1)) >> 56);
+    }
+    for (; i < text.size(); ++i)
+        count += text[i] == '\n';
+    return count;
 }
 
 // Converts with iconv; an input sequence that cannot be converted is replaced
@@ -81,27 +138,25 @@ std::string_view TrimBlanks(std::string_view text)
 
 std::string Base64Encode(std::string_view bytes)
 {
-    std::string text;
-    text.reserve((bytes.size() + 2) / 3 * 4);
+    std::string text((bytes.size() + 2) / 3 * 4, '\0');
+    char* out = text.data();
+    const auto byteAt = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])); };
     std::size_t i = 0;
     for (; i + 3 <= bytes.size(); i += 3) {
-        const std::uint32_t group = static_cast<unsigned char>(bytes[i]) << 16 |
-                                    static_cast<unsigned char>(bytes[i + 1]) << 8 |
-                                    static_cast<unsigned char>(bytes[i + 2]);
-        text += cBase64Alphabet[group >> 18 & 63];
-        text += cBase64Alphabet[group >> 12 & 63];
-        text += cBase64Alphabet[group >> 6 & 63];
-        text += cBase64Alphabet[group & 63];
+        const std::uint32_t group = byteAt(i) << 16 | byteAt(i + 1) << 8 | byteAt(i + 2);
+        std::memcpy(out, &cBase64Pairs[2 * (group >> 12)], 2);
+        std::memcpy(out + 2, &cBase64Pairs[2 * (group & 0xFFF)], 2);
+        out += 4;
     }
     const std::size_t rest = bytes.size() - i;
     if (rest > 0) {
-        std::uint32_t group = static_cast<unsigned char>(bytes[i]) << 16;
+        std::uint32_t group = byteAt(i) << 16;
         if (rest == 2)
-            group |= static_cast<unsigned char>(bytes[i + 1]) << 8;
-        text += cBase64Alphabet[group >> 18 & 63];
-        text += cBase64Alphabet[group >> 12 & 63];
-        text += rest == 2 ? cBase64Alphabet[group >> 6 & 63] : '=';
-        text += '=';
+            group |= byteAt(i + 1) << 8;
+        out[0] = cBase64Alphabet[group >> 18 & 63];
+        out[1] = cBase64Alphabet[group >> 12 & 63];
+        out[2] = rest == 2 ? cBase64Alphabet[group >> 6 & 63] : '=';
+        out[3] = '=';
     }
     return text;
 }
@@ -109,29 +164,48 @@ std::string Base64Encode(std::string_view bytes)
 std::string Base64Decode(std::string_view text)
 {
     std::string bytes(text.size() / 4 * 3 + 3, '\0');
-    std::size_t used = 0;
+    char* out = bytes.data();
+    const auto* in = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t size = text.size();
     std::uint32_t group = 0;
     int count = 0;
-    for (unsigned char c : text) {
-        const int value = cBase64Values[c];
+    std::size_t i = 0;
+    while (i < size) {
+        // Whole groups of four alphabet characters, the bulk of any blob, one step each.
+        if (count == 0) {
+            for (; i + 4 <= size; i += 4) {
+                const std::uint32_t whole = cBase64Bits0[in[i]] | cBase64Bits1[in[i + 1]] |
+                                            cBase64Bits2[in[i + 2]] | cBase64Bits3[in[i + 3]];
+                if (whole >> 24)
+                    break;
+                out[0] = static_cast<char>(whole >> 16 & 0xFF);
+                out[1] = static_cast<char>(whole >> 8 & 0xFF);
+                out[2] = static_cast<char>(whole & 0xFF);
+                out += 3;
+            }
+            if (i == size)
+                break;
+        }
+        const int value = cBase64Values[in[i++]];
         if (value < 0)
             continue;
         group = group << 6 | static_cast<std::uint32_t>(value);
         if (++count == 4) {
-            bytes[used++] = static_cast<char>(group >> 16 & 0xFF);
-            bytes[used++] = static_cast<char>(group >> 8 & 0xFF);
-            bytes[used++] = static_cast<char>(group & 0xFF);
+            out[0] = static_cast<char>(group >> 16 & 0xFF);
+            out[1] = static_cast<char>(group >> 8 & 0xFF);
+            out[2] = static_cast<char>(group & 0xFF);
+            out += 3;
             group = 0;
             count = 0;
         }
     }
     if (count == 2) {
-        bytes[used++] = static_cast<char>(group >> 4 & 0xFF);
+        *out++ = static_cast<char>(group >> 4 & 0xFF);
     } else if (count == 3) {
-        bytes[used++] = static_cast<char>(group >> 10 & 0xFF);
-        bytes[used++] = static_cast<char>(group >> 2 & 0xFF);
+        *out++ = static_cast<char>(group >> 10 & 0xFF);
+        *out++ = static_cast<char>(group >> 2 & 0xFF);
     }
-    bytes.resize(used);
+    bytes.resize(static_cast<std::size_t>(out - bytes.data()));
     return bytes;
 }
 
@@ -151,11 +225,17 @@ std::string Cp936ToUtf8(std::string_view bytes)
 
 std::string EncodeTextList(const TTextList& texts)
 {
+    std::size_t size = 0;
+    for (const std::string& text : texts)
+        size += text.size() + 2;
     std::string utf8;
+    utf8.reserve(size);
     for (const std::string& text : texts) {
         utf8 += text;
         utf8 += "\r\n";
     }
+    if (IsAscii(utf8))
+        return utf8;
     return Utf8ToCp936(utf8);
 }
 
@@ -167,25 +247,40 @@ TTextList DecodeTextList(std::string_view bytes)
         bytes = converted;
     }
     TTextList texts;
-    std::size_t start = 0;
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n') {
-            ++i;
+    texts.reserve(CountLineFeeds(bytes) + 1);
+    const char* const first = bytes.data();
+    const char* const last = first + bytes.size();
+    const char* start = first;
+    const char* p = first;
+    while (p < last) {
+        // Below CR the only line break is LF: one comparison skips most bytes.
+        const auto c = static_cast<unsigned char>(*p);
+        if (c > '\r' || (c != '\r' && c != '\n')) {
+            ++p;
             continue;
         }
-        texts.emplace_back(bytes.substr(start, i - start));
-        i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
-        start = i;
+        texts.emplace_back(start, static_cast<std::size_t>(p - start));
+        p += (c == '\r' && p + 1 < last && p[1] == '\n') ? 2 : 1;
+        start = p;
     }
-    if (start < bytes.size())
-        texts.emplace_back(bytes.substr(start));
+    if (start < last)
+        texts.emplace_back(start, static_cast<std::size_t>(last - start));
     return texts;
 }
 
 std::optional<std::int32_t> ParseInteger(std::string_view text)
 {
+    // Plain digits, as the files hold them: nine of them cannot overflow.
+    if (!text.empty() && text.size() <= 9) {
+        std::int32_t value = 0;
+        bool digitsOnly = true;
+        for (const char c : text) {
+            digitsOnly = digitsOnly && c >= '0' && c <= '9';
+            value = value * 10 + (c - '0');
+        }
+        if (digitsOnly)
+            return value;
+    }
     text = TrimBlanks(text);
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);

@@ -340,7 +340,8 @@ void EncodeElementText(const TXmlElement& element, std::string_view bytes)
     pugi::xml_node target = element.Element;
     target.remove_children();
     if (!bytes.empty()) {
-        const std::string text = Base64Encode(bytes) + "\r\n";
+        std::string text = Base64Encode(bytes);
+        text += "\r\n";
         target.append_child(pugi::node_pcdata).set_value(text.c_str());
     }
     Touch(element);
@@ -373,6 +374,22 @@ std::string DecodeElementText(const TXmlElement& element)
         node = node.next_sibling();
     }
     return Base64Decode(text);
+}
+
+const char* ParsedElementText(const TXmlElement& element)
+{
+    if (!element.IsElement())
+        return nullptr;
+    const pugi::xml_node only = element.Element.first_child();
+    if (!only || only.next_sibling() || only.type() != pugi::node_pcdata)
+        return nullptr;
+    const char* text = only.value();
+    const std::string& buffer = element.Document->Buffer;
+    const auto address = reinterpret_cast<std::uintptr_t>(text);
+    const auto first = reinterpret_cast<std::uintptr_t>(buffer.data());
+    if (address < first || address >= first + buffer.size())
+        return nullptr;
+    return text;
 }
 
 std::string SerializeElement(const TXmlElement& element)

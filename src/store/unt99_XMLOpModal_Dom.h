@@ -82,6 +82,11 @@ bool SetAttributeText(const TXmlElement& element, std::string_view name, double 
 void EncodeElementText(const TXmlElement& element, std::string_view bytes);
 // The decoded bytes of the element's text.
 std::string DecodeElementText(const TXmlElement& element);
+// The element's one text node where it still lies in the text its document was
+// parsed from; nullptr when the element holds anything else or the text was set
+// later. The bytes stay while the document lives: this layer never writes over
+// them, it only leaves them behind when it replaces the node.
+const char* ParsedElementText(const TXmlElement& element);
 
 // The element and its content as UTF-8 XML, no declaration, no indentation.
 std::string SerializeElement(const TXmlElement& element);

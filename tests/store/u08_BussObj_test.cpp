@@ -153,6 +153,38 @@ TEST(NoteBookList, LoadRoundTripAndFailedLoadRebuildsFromTheDocumentHeld)
     EXPECT_TRUE(fresh.NoteBooks.empty());
 }
 
+TEST(NoteBookList, MembersFollowTheirNoteBookWhateverHappensBeforeTheirFirstUse)
+{
+    TTempFolder folder;
+    // MQ0K / Mg0K / Mw0K: "1", "2", "3" each with CR LF; the second LIST is split by a comment.
+    WriteBytes(folder.File("notes2.dat"), "<PACKAGE><NOTEBOOK NBNAME=\"a\"><LIST>MQ0KMg0K</LIST></NOTEBOOK>"
+                                          "<NOTEBOOK NBNAME=\"b\"><LIST>Mw<!-- x -->0K</LIST></NOTEBOOK>"
+                                          "<NOTEBOOK NBNAME=\"c\"/></PACKAGE>");
+    std::unique_ptr<TNoteBook2> outlived;
+    {
+        TNoteBookList2 gone;
+        ASSERT_TRUE(gone.LoadFromFile(folder.File("notes2.dat")));
+        outlived = std::move(gone.NoteBooks[0]);
+    }
+    EXPECT_THAT(outlived->Items(), ElementsAre("1", "2")) << "a notebook outlives its store";
+
+    TNoteBookList2 noteBooks;
+    ASSERT_TRUE(noteBooks.LoadFromFile(folder.File("notes2.dat")));
+    TNoteBookList2 copy;
+    copy.Assign(noteBooks, false);
+    std::swap(noteBooks.NoteBooks[0], noteBooks.NoteBooks[2]);
+    ASSERT_TRUE(noteBooks.Save());
+    ASSERT_TRUE(noteBooks.LoadFromFile(folder.File("notes2.dat")));
+    ASSERT_EQ(noteBooks.NoteBooks.size(), 3u);
+    const std::vector<std::string> names = {"c", "b", "a"};
+    const std::vector<TTextList> members = {{}, {"3"}, {"1", "2"}};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(noteBooks.NoteBooks[i]->Name, names[i]);
+        EXPECT_EQ(noteBooks.NoteBooks[i]->Items(), members[i]) << names[i];
+        EXPECT_EQ(copy.NoteBooks[2 - i]->Items(), members[i]) << names[i];
+    }
+}
+
 namespace {
 
 void FillSentences(TSentenceList& sentences, const std::vector<std::int32_t>& wordOfSentence)
@@ -207,6 +239,47 @@ TEST(WordSenCross, SaveAndLoadKeepBothLists)
     empty.Build(none);
     ASSERT_TRUE(empty.SaveToFile(folder.File("empty.dat")));
     EXPECT_EQ(ReadBytes(folder.File("empty.dat")), "<PACKAGE><WL/><SL/></PACKAGE>");
+}
+
+TEST(WordSenCross, ListsWrittenByOtherProgramsSplitAsPartsDo)
+{
+    struct Case {
+        std::string Sentences;
+        std::vector<std::string> Pieces;
+        std::vector<std::int32_t> Numbers;
+    };
+    const std::vector<Case> cases = {
+        {"4,,5", {"4", "5"}, {4, 5}},
+        {",12,", {"12"}, {12}},
+        {" 6, 7", {" 6", " 7"}, {6, 7}},
+        {"'8,9',10", {"'8,9'", "10"}, {0, 10}},
+        {"99999999999,1", {"99999999999", "1"}, {0, 1}},
+        {"", {}, {}},
+    };
+    TTextList keys;
+    TTextList lists;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        keys.push_back(std::to_string(i + 1));
+        lists.push_back(cases[i].Sentences);
+    }
+    // Numbers beyond the counting array, and below it.
+    keys.insert(keys.end(), {"-3", "5000000", "007"});
+    lists.insert(lists.end(), {"9", "10", "11"});
+    TTempFolder folder;
+    WriteBytes(folder.File("WSCross.dat"), "<PACKAGE><WL>" + Base64Encode(EncodeTextList(keys)) + "</WL><SL>" +
+                                               Base64Encode(EncodeTextList(lists)) + "</SL></PACKAGE>");
+    TWordSenCross cross;
+    ASSERT_TRUE(cross.LoadFromFile(folder.File("WSCross.dat")));
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const auto word = static_cast<std::int32_t>(i + 1);
+        EXPECT_EQ(cross.GetSentenceList(word), cases[i].Pieces) << cases[i].Sentences;
+        TIntArray numbers{42};
+        cross.GetSentenceNumbers(word, numbers);
+        EXPECT_EQ(numbers, cases[i].Numbers) << cases[i].Sentences;
+    }
+    EXPECT_THAT(cross.GetSentenceList(-3), ElementsAre("9"));
+    EXPECT_THAT(cross.GetSentenceList(5000000), ElementsAre("10"));
+    EXPECT_THAT(cross.GetSentenceList(7), IsEmpty()) << "007 is not the key of word 7";
 }
 
 TEST(WordSenCross, MissingSentenceListsMeanNoSentences)

@@ -49,6 +49,10 @@ TEST(NodeFields, ReadIntegerDistinguishesMissingFromMalformed)
         {R"(<ITEM N="-40"/>)", -40},
         {R"(<ITEM N=" 42 "/>)", 42},
         {R"(<ITEM N="2147483648"/>)", 7},
+        {R"(<ITEM N="2147483647"/>)", 2147483647},
+        {R"(<ITEM N="999999999"/>)", 999999999},
+        {R"(<ITEM N="007"/>)", 7},
+        {R"(<ITEM N="+8"/>)", 8},
         {R"(<ITEM N="1.5"/>)", 7},
     };
     for (const Case& c : cases) {
@@ -158,6 +162,7 @@ TEST(Base64, DecodingSkipsEveryCharacterOutsideTheAlphabet)
     for (int c = 0; c < 256; ++c)
         every += static_cast<char>(c);
     EXPECT_EQ(Base64Decode(Base64Encode(every)), every);
+    EXPECT_EQ(Base64Decode("TWFuTW\r\nFuTWFu\r\nTWE="), "ManManManMa");
 }
 
 TEST(TextListBlob, SplitsAtEveryKindOfLineBreakWithoutTrimming)
@@ -173,6 +178,7 @@ TEST(TextListBlob, SplitsAtEveryKindOfLineBreakWithoutTrimming)
         {"1\r\n\r\n2", {"1", "", "2"}},
         {" 7 \r\n", {" 7 "}},
         {"\n", {""}},
+        {"12345678\r\n9\n10\r\n\n\n\n\n\n\n\n11", {"12345678", "9", "10", "", "", "", "", "", "", "", "11"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(DecodeTextList(c.Bytes), c.Lines) << c.Bytes;
@@ -184,6 +190,7 @@ TEST(TextListBlob, HoldsChineseInCodePage936)
     const std::string bytes = EncodeTextList({"苹果", "镕"});
     EXPECT_EQ(bytes, "\xC6\xBB\xB9\xFB\r\n\xE9" "F\r\n");
     EXPECT_THAT(DecodeTextList(bytes), ElementsAre("苹果", "镕"));
+    EXPECT_THAT(DecodeTextList("0123456789\r\n" + bytes), ElementsAre("0123456789", "苹果", "镕"));
     // Characters without a code page 936 form, and bytes that are not code page 936.
     EXPECT_EQ(Utf8ToCp936("a😀b"), "a?b");
     EXPECT_EQ(Cp936ToUtf8("a\xFF"), "a\xEF\xBF\xBD");
