@@ -11,6 +11,7 @@
 
 #include "app/u09_BasePase.h"
 #include "platform/NoticeSink.h"
+#include "store/unt99_XMLOpModal_File.h"
 #include "store/DayClock.h"
 
 namespace fs = std::filesystem;
@@ -165,6 +166,8 @@ void CreateStores()
 
 void LoadStores()
 {
+    // This copy holds the single-copy lock, so no save of another copy is under way.
+    RemoveAbandonedTemporaries(gDataPath);
     if (DataFileExists("word.dat"))
         gWordPackage->LoadFromFile(DataFile("word.dat"));
     if (DataFileExists("word.lst"))

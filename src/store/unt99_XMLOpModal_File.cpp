@@ -1,8 +1,11 @@
 #include "store/unt99_XMLOpModal_File.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -46,6 +49,20 @@ int CreateTemporaryBeside(const std::string& path, std::string& temporaryPath)
             return fd;
     }
     return -1;
+}
+
+// "<name>.tmp<pid>-<counter>", as CreateTemporaryBeside names them.
+bool IsTemporaryName(const std::string& name)
+{
+    const std::size_t mark = name.rfind(".tmp");
+    if (mark == std::string::npos || mark == 0)
+        return false;
+    const std::string_view rest = std::string_view(name).substr(mark + 4);
+    const std::size_t dash = rest.find('-');
+    const auto allDigits = [](std::string_view text) {
+        return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    return dash != std::string_view::npos && allDigits(rest.substr(0, dash)) && allDigits(rest.substr(dash + 1));
 }
 
 void SyncFolder(const std::string& folder)
@@ -107,4 +124,16 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     }
     SyncFolder(FolderOf(path));
     return true;
+}
+
+void RemoveAbandonedTemporaries(const std::string& folder)
+{
+    std::error_code error;
+    std::vector<std::filesystem::path> abandoned;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        if (entry.is_regular_file(error) && IsTemporaryName(entry.path().filename().string()))
+            abandoned.push_back(entry.path());
+    }
+    for (const auto& path : abandoned)
+        std::filesystem::remove(path, error);
 }

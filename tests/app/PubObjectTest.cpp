@@ -132,6 +132,20 @@ TEST_F(LoadStoresTest, ASecondStartLoadsWhatTheFirstWrote)
     EXPECT_EQ(ReadFile(Data / "WSCross.dat"), cross);
 }
 
+TEST_F(LoadStoresTest, TemporariesOfACutShortSaveAreRemovedAndNothingElse)
+{
+    for (const char* name : {"notes2.dat.tmp4242-0", "His.dat.tmp17-3", "notes.tmp-1", "lesson.tmp12", "tmp1-2"})
+        WriteFile(Data / name, "<PACKAGE");
+
+    Start();
+
+    const std::vector<std::string> names = DataFiles();
+    for (const char* gone : {"notes2.dat.tmp4242-0", "His.dat.tmp17-3"})
+        EXPECT_EQ(std::count(names.begin(), names.end(), gone), 0) << gone;
+    for (const char* kept : {"notes.tmp-1", "lesson.tmp12", "tmp1-2"})
+        EXPECT_EQ(std::count(names.begin(), names.end(), kept), 1) << kept;
+}
+
 TEST_F(LoadStoresTest, DeletingEitherNotebookFileResetsBoth)
 {
     for (const char* deleted : {"snotes2.dat", "notes2.dat"}) {

@@ -13,6 +13,9 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(fuzz_store_load fuzz_load_stores)
 
+source tools/packages.sh
+tools/install-deps.sh "${VELLORA_BUILD_PACKAGES[@]}" "${VELLORA_FUZZ_PACKAGES[@]}"
+
 fuzz_build=$root/build-fuzz
 CXX=clang++ CC=clang cmake -S . -B "$fuzz_build" -DVELLORA_FUZZ=ON -DVELLORA_GUI=OFF \
   -DVELLORA_TESTS=OFF -DVELLORA_BENCH=OFF >/dev/null

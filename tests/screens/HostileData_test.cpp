@@ -3,6 +3,7 @@
 // a sound name that climbs out of the sound folder, and a learner's file that cannot be
 // saved. Every screen still opens, tests run and hand in, and nothing outside is touched.
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "engine/u02_Type1.h"
 #include "platform/MediaPlayer.h"
 #include "results/ResultBookkeeping.h"
+#include "screens/u01_WordTest.h"
 #include "screens/u04_NoteBookList.h"
 #include "screens/u04_TestHistory.h"
 #include "widgets/AALabel.h"
@@ -135,6 +137,35 @@ TEST_F(HostileScreens, WordListsBeyond32BitsOrEmptyGiveGroupsThatRun)
             EXPECT_EQ(window.Questions->Count(), c.Questions);
         });
     }
+}
+
+TEST_F(HostileScreens, TheTestCentreStartsATestOnAWordListBeyond32Bits)
+{
+    Tfrm01_WordTest centre;
+    frm01_WordTest = &centre;
+    // The centre destroys its test window when the test ends.
+    QPointer<Tfrm02_Type1> test;
+    TScript script;
+    script.When([&] { return Showing(&centre); }, [&] {
+        QTest::mouseClick(centre.btnType[0], Qt::LeftButton);
+        QTest::mouseClick(centre.btnMode[1], Qt::LeftButton);
+        centre.edtWordListIdx->selectAll();
+        QTest::keyClicks(centre.edtWordListIdx, QString::number(wlBeyond32Bits));
+        QTest::mouseClick(centre.btnEnter, Qt::LeftButton);
+    });
+    script.When([&] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if ((test = dynamic_cast<Tfrm02_Type1*>(window)) && test->isVisible())
+                return true;
+        return false;
+    }, [&] {
+        EXPECT_EQ(test->labGrpCount->Caption(), "53687092");
+        test->close();
+    });
+    script.When([&] { return Showing(&centre) && !Showing(test); }, [&] { centre.close(); });
+    centre.ShowModal();
+    EXPECT_TRUE(script.Done());
+    frm01_WordTest = nullptr;
 }
 
 TEST_F(HostileScreens, ANoteBookOfOddNumbersIsTestedAndBrowsed)
