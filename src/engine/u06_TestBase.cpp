@@ -84,15 +84,6 @@ TAALabel* NewLabel(const QString& caption, QWidget* parent, int pixelSize = 14)
     return label;
 }
 
-TImageButton* NewButton(QWidget* parent, const QPoint& at, const QString& hint = {})
-{
-    auto* button = new TImageButton(parent);
-    button->move(at);
-    button->SetHint(hint);
-    MakeKeyboardReachable(button);
-    return button;
-}
-
 // The number in an entry; entries hold digits only, so a failed read is an empty entry.
 qint64 EntryNumber(const QLineEdit* entry)
 {
@@ -134,14 +125,14 @@ void Tfrm06_TestBase::CreateComponents()
     labTime->setGeometry(cTime);
     labTime->SetAlignment(Qt::AlignHCenter);
 
-    btnTestStart = NewButton(imgBg, cTestStartAt, "开始考试");
-    btnTestFinished = NewButton(imgBg, cTestFinishedAt, "交卷");
+    btnTestStart = NewReachableButton(imgBg, cTestStartAt, "开始考试");
+    btnTestFinished = NewReachableButton(imgBg, cTestFinishedAt, "交卷");
     btnTestFinished->setEnabled(false);
-    btnPrevPage = NewButton(imgBg, cPrevPageAt, "上一页");
+    btnPrevPage = NewReachableButton(imgBg, cPrevPageAt, "上一页");
     btnPrevPage->setEnabled(false);
-    btnNextPage = NewButton(imgBg, cNextPageAt, "下一页");
+    btnNextPage = NewReachableButton(imgBg, cNextPageAt, "下一页");
     btnNextPage->setEnabled(false);
-    btnUnOrder = NewButton(imgBg, cUnOrderAt, "题目顺序");
+    btnUnOrder = NewReachableButton(imgBg, cUnOrderAt, "题目顺序");
 
     CreateScopePanels();
     CreateFrameButtons();
@@ -205,10 +196,10 @@ void Tfrm06_TestBase::CreateScopePanels()
 
 void Tfrm06_TestBase::CreateFrameButtons()
 {
-    btnHelp = NewButton(imgBg, cHelpAt, "帮助");
-    btnExit = NewButton(imgBg, cExitAt, "退出");
-    btnMin = NewButton(imgBg, cMinAt, "最小化");
-    btnClose = NewButton(imgBg, cCloseAt, "退出程序");
+    btnHelp = NewReachableButton(imgBg, cHelpAt, "帮助");
+    btnExit = NewReachableButton(imgBg, cExitAt, "退出");
+    btnMin = NewReachableButton(imgBg, cMinAt, "最小化");
+    btnClose = NewReachableButton(imgBg, cCloseAt, "退出程序");
     actHelp = new QAction(this);
     actHelp->setShortcut(Qt::Key_F1);
     actHelp->setShortcutContext(Qt::WindowShortcut);

@@ -39,15 +39,6 @@ QFont ReviewFont(const QString& name, int points, bool bold)
     return font;
 }
 
-TImageButton* NewSideButton(QWidget* parent, int left, int top, const QString& hint)
-{
-    auto* button = new TImageButton(parent);
-    button->move(left, top);
-    button->SetHint(hint);
-    MakeKeyboardReachable(button);
-    return button;
-}
-
 }  // namespace
 
 Tfrm05_ResultBase::Tfrm05_ResultBase(QWidget* owner) : Tfrm06_TestBase(owner)
@@ -96,11 +87,11 @@ void Tfrm05_ResultBase::CreateResultComponents()
     chkShowError->move(522, 120);
     chkShowError->adjustSize();
 
-    btnAddToNote = NewSideButton(imgBg, 679, 122, "加入笔记本");
+    btnAddToNote = NewReachableButton(imgBg, {679, 122}, "加入笔记本");
     btnAddToNote->setEnabled(false);
-    btnSelAll = NewSideButton(imgBg, 679, 230, "全选");
-    btnClear = NewSideButton(imgBg, 679, 326, "清除");
-    btnUnSel = NewSideButton(imgBg, 679, 420, "反选");
+    btnSelAll = NewReachableButton(imgBg, {679, 230}, "全选");
+    btnClear = NewReachableButton(imgBg, {679, 326}, "清除");
+    btnUnSel = NewReachableButton(imgBg, {679, 420}, "反选");
 
     connect(btnSelAll, &QAbstractButton::clicked, this, &Tfrm05_ResultBase::btnSelAllClick);
     connect(btnUnSel, &QAbstractButton::clicked, this, &Tfrm05_ResultBase::btnUnSelClick);

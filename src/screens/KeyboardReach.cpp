@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "widgets/AALabel.h"
+#include "widgets/ImageButton.h"
 #include "widgets/ImagePanel.h"
 
 namespace {
@@ -102,4 +103,11 @@ void MakeKeyboardReachable(QWidget* control)
 {
     control->setFocusPolicy(Qt::StrongFocus);
     control->installEventFilter(new TKeyboardReach(control));
+}
+
+TImageButton* NewReachableButton(QWidget* parent, QPoint at, const QString& hint)
+{
+    TImageButton* button = TImageButton::Place(parent, at, hint);
+    MakeKeyboardReachable(button);
+    return button;
 }

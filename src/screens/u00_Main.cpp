@@ -58,14 +58,6 @@ const TComposeSpec cComposed[] = {
      {"png/CloseDown.png", "Down/btnClose1.bmp"}, {}},
 };
 
-TImageButton* NewButton(QWidget* parent, QPoint position, const QString& hint)
-{
-    auto* button = new TImageButton(parent);
-    button->move(position);
-    button->SetHint(hint);
-    return button;
-}
-
 }
 
 Tfrm00_Main::Tfrm00_Main(QWidget* parent) : QWidget(parent)
@@ -84,21 +76,21 @@ Tfrm00_Main::Tfrm00_Main(QWidget* parent) : QWidget(parent)
         ctlFlash->AddItem(item.Args, item.Position)->setText(item.Caption);
     connect(ctlFlash, &TMenuPanel::FSCommand, this, &Tfrm00_Main::ctlFlashFSCommand);
 
-    btnHome = NewButton(imgBg, {681, 549}, "主页");
-    btnHelp = NewButton(imgBg, {720, 549}, "帮助");
-    btnExit = NewButton(imgBg, {759, 549}, "退出");
-    btnDelHistory = NewButton(imgBg, {673, 484}, QString());
-    btnMin = NewButton(imgBg, {737, 3}, "最小化");
+    btnHome = TImageButton::Place(imgBg, {681, 549}, "主页");
+    btnHelp = TImageButton::Place(imgBg, {720, 549}, "帮助");
+    btnExit = TImageButton::Place(imgBg, {759, 549}, "退出");
+    btnDelHistory = TImageButton::Place(imgBg, {673, 484}, QString());
+    btnMin = TImageButton::Place(imgBg, {737, 3}, "最小化");
     btnMin->hide();
-    btnClose = NewButton(imgBg, {757, 3}, "退出程序");
+    btnClose = TImageButton::Place(imgBg, {757, 3}, "退出程序");
     btnClose->hide();
-    suiImageButton1 = NewButton(imgBg, {0, 0}, QString());
+    suiImageButton1 = TImageButton::Place(imgBg, {0, 0}, QString());
     suiImageButton1->setText("考试中心");
     suiImageButton1->hide();
-    suiImageButton2 = NewButton(imgBg, {0, 0}, QString());
+    suiImageButton2 = TImageButton::Place(imgBg, {0, 0}, QString());
     suiImageButton2->setText("考试记录");
     suiImageButton2->hide();
-    suiImageButton3 = NewButton(imgBg, {0, 0}, QString());
+    suiImageButton3 = TImageButton::Place(imgBg, {0, 0}, QString());
     suiImageButton3->setText("笔记本管理");
     suiImageButton3->hide();
 

@@ -42,15 +42,6 @@ constexpr int cNoteBookSpacer = 6;
 const QColor cListColor(0, 0, 0);
 const QColor cListHoverColor(0, 0, 255);
 
-TImageButton* NewButton(QWidget* parent, const QPoint& at, const QString& hint = {})
-{
-    auto* button = new TImageButton(parent);
-    button->move(at);
-    button->SetHint(hint);
-    MakeKeyboardReachable(button);
-    return button;
-}
-
 // A caption without a picture keeps the radio where it was put.
 void CentreOnCaption(QWidget* radio, const TImageButton* caption)
 {
@@ -114,7 +105,7 @@ void Tfrm01_WordTest::CreateKindAndScopeControls()
         rdoType[k]->move(cTypeRadioAt[k]);
         rdoType[k]->resize(18, 18);
         rdoType[k]->SetHint(kindNames[k]);
-        btnType[k] = NewButton(imgBg, cTypeButtonAt[k], kindNames[k]);
+        btnType[k] = NewReachableButton(imgBg, cTypeButtonAt[k], kindNames[k]);
         btnType[k]->SetTag(k + 1);
     }
     const QString scopeNames[] = {"全书随机抽查", "按Word List考察", "按笔记本考察"};
@@ -125,7 +116,7 @@ void Tfrm01_WordTest::CreateKindAndScopeControls()
         rdoMode[s]->move(cModeRadioAt[s]);
         rdoMode[s]->resize(18, 18);
         rdoMode[s]->SetHint(scopeNames[s]);
-        btnMode[s] = NewButton(imgBg, cModeButtonAt[s], scopeNames[s]);
+        btnMode[s] = NewReachableButton(imgBg, cModeButtonAt[s], scopeNames[s]);
         btnMode[s]->SetTag(s + 1);
     }
     rdoType[0]->setChecked(true);
@@ -174,15 +165,15 @@ void Tfrm01_WordTest::CreateScopeBoxes()
         NoteBookLabels[i] = NewListLabel(cNoteBookCaptions[i], OleNoteBook,
                                          cNoteBookSpacer + i * cListItemHeight, i + 1);
 
-    btnEnter = NewButton(imgBg, QPoint(561, 527), "进入考试");
+    btnEnter = NewReachableButton(imgBg, QPoint(561, 527), "进入考试");
 }
 
 void Tfrm01_WordTest::CreateFrameButtons()
 {
-    btnHelp = NewButton(imgBg, QPoint(691, 548), "帮助");
-    btnExit = NewButton(imgBg, QPoint(739, 548), "退出");
-    btnMin = NewButton(imgBg, QPoint(737, 3), "最小化");
-    btnClose = NewButton(imgBg, QPoint(757, 3), "退出程序");
+    btnHelp = NewReachableButton(imgBg, QPoint(691, 548), "帮助");
+    btnExit = NewReachableButton(imgBg, QPoint(739, 548), "退出");
+    btnMin = NewReachableButton(imgBg, QPoint(737, 3), "最小化");
+    btnClose = NewReachableButton(imgBg, QPoint(757, 3), "退出程序");
     actHelp = new QAction(this);
     actHelp->setShortcut(Qt::Key_F1);
     actHelp->setShortcutContext(Qt::WindowShortcut);

@@ -70,10 +70,10 @@ TListScreen::TListScreen(int screenNumber, const QString& backgroundName, const 
     ctlTrack = new TTrackBar(this);
     ctlTrack->SetMax(0);
 
-    btnHelp = NewFrameButton(cHelpAt, "帮助");
-    btnExit = NewFrameButton(cExitAt, "退出");
-    btnMin = NewFrameButton(cMinAt, "最小化");
-    btnClose = NewFrameButton(cCloseAt, "退出程序");
+    btnHelp = NewReachableButton(ImgBg, cHelpAt, "帮助");
+    btnExit = NewReachableButton(ImgBg, cExitAt, "退出");
+    btnMin = NewReachableButton(ImgBg, cMinAt, "最小化");
+    btnClose = NewReachableButton(ImgBg, cCloseAt, "退出程序");
 
     actHelp = new QAction("帮助", this);
     actHelp->setShortcut(Qt::Key_F1);
@@ -90,15 +90,6 @@ TListScreen::TListScreen(int screenNumber, const QString& backgroundName, const 
     connect(btnExit, &QAbstractButton::clicked, this, &TListScreen::btnExitClick);
     connect(btnMin, &QAbstractButton::clicked, this, &TListScreen::btnMinClick);
     connect(btnClose, &QAbstractButton::clicked, this, &TListScreen::btnCloseClick);
-}
-
-TImageButton* TListScreen::NewFrameButton(QPoint position, const QString& hint)
-{
-    auto* button = new TImageButton(ImgBg);
-    button->move(position);
-    button->SetHint(hint);
-    MakeKeyboardReachable(button);
-    return button;
 }
 
 void TListScreen::ComposeButtonImages()

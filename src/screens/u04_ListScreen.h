@@ -75,8 +75,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    TImageButton* NewFrameButton(QPoint position, const QString& hint);
-
     TModalRun FModal;
     int FScreenNumber;
     QString FBackgroundName;

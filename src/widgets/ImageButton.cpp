@@ -82,3 +82,11 @@ void TImageButton::leaveEvent(QEvent* event)
     update();
     QAbstractButton::leaveEvent(event);
 }
+
+TImageButton* TImageButton::Place(QWidget* parent, QPoint at, const QString& hint)
+{
+    auto* button = new TImageButton(parent);
+    button->move(at);
+    button->SetHint(hint);
+    return button;
+}

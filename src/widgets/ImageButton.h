@@ -32,6 +32,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // A button placed at a point of its parent, with its hint.
+    static TImageButton* Place(QWidget* parent, QPoint at, const QString& hint = {});
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QImage>
 #include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -110,6 +112,15 @@ inline void WhenModalOpens(std::function<void(QWidget*)> action)
         }
     });
     poll->start();
+}
+
+// Writes the window's picture into the screenshot folder; every screen is 800 by 600.
+inline void SaveScreenshot(QWidget& window, const QString& name)
+{
+    QDir().mkpath(VELLORA_SCREENSHOT_DIR);
+    const QImage shot = window.grab().toImage();
+    EXPECT_EQ(shot.size(), QSize(800, 600)) << name.toStdString();
+    ASSERT_TRUE(shot.save(QString(VELLORA_SCREENSHOT_DIR) + "/" + name)) << name.toStdString();
 }
 
 }  // namespace guitest

@@ -17,15 +17,6 @@ using namespace kindstest;
 namespace {
 
 const fs::path cAppDir = VELLORA_APP_DIR;
-const QString cShotDir = VELLORA_SCREENSHOT_DIR;
-
-void Save(QWidget& window, const QString& name)
-{
-    QDir().mkpath(cShotDir);
-    const QImage shot = window.grab().toImage();
-    EXPECT_EQ(shot.size(), QSize(800, 600)) << name.toStdString();
-    ASSERT_TRUE(shot.save(cShotDir + "/" + name)) << name.toStdString();
-}
 
 class KindScreenshots : public ::testing::Test {
 protected:
@@ -54,7 +45,7 @@ protected:
                   TAnswer answer)
     {
         test.WordListIndex = 1;
-        TResultCloser results([&](Tfrm05_ResultBase* result) { Save(*result, name + "_result.png"); });
+        TResultCloser results([&](Tfrm05_ResultBase* result) { guitest::SaveScreenshot(*result, name + "_result.png"); });
         RunInside(test, smWordList, kind, [&] {
             test.btnTestStartClick();
             for (TSkinCheckBox* box : helpers)
@@ -62,10 +53,10 @@ protected:
             test.Seconds = 47;
             test.ctlTimeTimer();
             answer(true);
-            Save(test, name + "_right.png");
+            guitest::SaveScreenshot(test, name + "_right.png");
             test.NextPage();
             answer(false);
-            Save(test, name + "_wrong.png");
+            guitest::SaveScreenshot(test, name + "_wrong.png");
             Tfrm09_Object::QueueAnswer(1);
             test.btnTestFinishedClick();
         });

@@ -16,15 +16,6 @@ using namespace testrun;
 namespace {
 
 const fs::path cAppDir = VELLORA_APP_DIR;
-const QString cShotDir = VELLORA_SCREENSHOT_DIR;
-
-void Save(QWidget& window, const QString& name)
-{
-    QDir().mkpath(cShotDir);
-    const QImage shot = window.grab().toImage();
-    EXPECT_EQ(shot.size(), QSize(800, 600)) << name.toStdString();
-    ASSERT_TRUE(shot.save(cShotDir + "/" + name)) << name.toStdString();
-}
 
 class TestRunScreenshots : public ::testing::Test {
 protected:
@@ -57,11 +48,11 @@ protected:
             }
             test.Seconds = 83;
             test.ctlTimeTimer();
-            Save(test, name + "_running.png");
+            guitest::SaveScreenshot(test, name + "_running.png");
             TScript review;
             review.When([&] { return Showing(&result); }, [&] {
                 QTest::mouseClick(result.RowCheckBoxes[1], Qt::LeftButton, {}, QPoint(5, 5));
-                Save(result, name + "_result.png");
+                guitest::SaveScreenshot(result, name + "_result.png");
                 result.close();
             });
             QTest::mouseClick(test.btnTestFinished, Qt::LeftButton);
@@ -77,10 +68,10 @@ TEST_F(TestRunScreenshots, TestCentre)
 {
     Tfrm01_WordTest centre;
     centre.show();
-    Save(centre, "testcentre.png");
+    guitest::SaveScreenshot(centre, "testcentre.png");
     QTest::mouseClick(centre.btnMode[1], Qt::LeftButton);
     centre.btnType1MouseMove(2);
-    Save(centre, "testcentre_wordlist.png");
+    guitest::SaveScreenshot(centre, "testcentre_wordlist.png");
 }
 
 TEST_F(TestRunScreenshots, ChoiceTestsAndTheirReviews)
