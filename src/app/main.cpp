@@ -1,18 +1,19 @@
 // The program's entry: the start sequence up to the message loop.
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
+#include <memory>
 
 #include "app/u07_PubObject.h"
 #include "app/u09_BasePase.h"
 #include "app/u09_Declare.h"
 #include "platform/QtLauncher.h"
 #include "platform/StartProbe.h"
-#include "results/u03_ResultChinese.h"
-#include "results/u03_ResultEnglish.h"
 #include "screens/u00_Main.h"
 #include "screens/u01_WordTest.h"
 #include "screens/u04_NoteBookList.h"
 #include "screens/u04_TestHistory.h"
+#include "screens/PictureCache.h"
 #include "screens/u09_Object.h"
 #include "widgets/HintWindow.h"
 
@@ -36,25 +37,44 @@ int main(int argc, char* argv[])
     THintWindow::Install()->SetHidePause(cStartHintHidePause);
     QCoreApplication::setApplicationName(QString::fromUtf8(cAppTitle));
 
+    TPictureCache pictureCache(PictureCacheFileFor(gAppPath));
+    SetPictureCache(&pictureCache);
+
     CreateStores();
     LoadStores();
 
     Tfrm00_Main mainWindow;
     Tfrm09_Object skinService;
-    Tfrm04_TestHistory historyViewer;
-    Tfrm04_NoteBookList noteBookManager;
-    Tfrm03_ResultChinese resultChinese;
-    frm03_ResultChinese = &resultChinese;
-    Tfrm03_ResultEnglish resultEnglish;
-    frm03_ResultEnglish = &resultEnglish;
     mainWindow.InitMainWindow();
-    Tfrm01_WordTest testCentre;
-    frm01_WordTest = &testCentre;
-    mainWindow.SetScreenOpener(cCmdTestCenter, [] { frm01_WordTest->ShowModal(); });
-    mainWindow.SetScreenOpener(cCmdTestHistory, [&historyViewer] { historyViewer.ShowHistory(); });
-    mainWindow.SetScreenOpener(cCmdNoteList, [&noteBookManager] { noteBookManager.ShowNoteBooks(); });
+    // Most starts open few screens: each is made the first time it is opened, which keeps
+    // their pictures and fonts out of the start.
+    std::unique_ptr<Tfrm01_WordTest> testCentre;
+    std::unique_ptr<Tfrm04_TestHistory> historyViewer;
+    std::unique_ptr<Tfrm04_NoteBookList> noteBookManager;
+    mainWindow.SetScreenOpener(cCmdTestCenter, [&testCentre] {
+        if (!testCentre) {
+            testCentre = std::make_unique<Tfrm01_WordTest>();
+            frm01_WordTest = testCentre.get();
+        }
+        testCentre->ShowModal();
+    });
+    mainWindow.SetScreenOpener(cCmdTestHistory, [&historyViewer] {
+        if (!historyViewer)
+            historyViewer = std::make_unique<Tfrm04_TestHistory>();
+        historyViewer->ShowHistory();
+    });
+    mainWindow.SetScreenOpener(cCmdNoteList, [&noteBookManager] {
+        if (!noteBookManager)
+            noteBookManager = std::make_unique<Tfrm04_NoteBookList>();
+        noteBookManager->ShowNoteBooks();
+    });
 
     mainWindow.show();
+    // Only the start's pictures are kept: later screens decode theirs when they open.
+    QTimer::singleShot(0, [&pictureCache] {
+        SetPictureCache(nullptr);
+        pictureCache.SaveIfChanged();
+    });
     QuitWhenShownIfAsked();
     const int exitCode = app.exec();
     SetLauncher(nullptr);

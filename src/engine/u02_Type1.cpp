@@ -23,7 +23,7 @@ QString Tfrm02_Type1::ChoiceText(TWordItem& word) const
 
 Tfrm05_ResultBase* Tfrm02_Type1::ResultWindow() const
 {
-    return frm03_ResultChinese;
+    return ResultChineseWindow();
 }
 
 void Tfrm02_Type1::ComposeButtonImages()

@@ -20,5 +20,5 @@ QString Tfrm02_Type2::ChoiceText(TWordItem& word) const
 
 Tfrm05_ResultBase* Tfrm02_Type2::ResultWindow() const
 {
-    return frm03_ResultEnglish;
+    return ResultEnglishWindow();
 }

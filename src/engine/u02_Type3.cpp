@@ -231,9 +231,10 @@ void Tfrm02_Type3::FinishTest()
     Tfrm06_TestBase::FinishTest();
     hide();
     StopSound();
-    frm03_ResultChinese->ScopeText = DescribeTest();
-    frm03_ResultChinese->Questions = Questions;
-    frm03_ResultChinese->ShowResult();
+    Tfrm03_ResultChinese* result = ResultChineseWindow();
+    result->ScopeText = DescribeTest();
+    result->Questions = Questions;
+    result->ShowResult();
     ReturnFromResult();
 }
 

@@ -39,9 +39,10 @@ void Tfrm02_Type4::PlayQuestionSound(const TQuestionItem2& item)
 
 void Tfrm02_Type4::ShowResultWindow()
 {
-    frm03_ResultEnglish->ScopeText = DescribeTest();
-    frm03_ResultEnglish->Questions = Questions;
-    frm03_ResultEnglish->ShowResult();
+    Tfrm03_ResultEnglish* result = ResultEnglishWindow();
+    result->ScopeText = DescribeTest();
+    result->Questions = Questions;
+    result->ShowResult();
 }
 
 QString Tfrm02_Type4::HelpPage() const

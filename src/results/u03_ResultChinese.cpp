@@ -1,14 +1,28 @@
 #include "results/u03_ResultChinese.h"
 
+#include "screens/u00_Main.h"
 #include "screens/u09_Object.h"
 #include "widgets/AALabel.h"
 #include "widgets/ImagePanel.h"
 
 Tfrm03_ResultChinese* frm03_ResultChinese = nullptr;
 
+Tfrm03_ResultChinese* ResultChineseWindow()
+{
+    if (!frm03_ResultChinese)
+        frm03_ResultChinese = new Tfrm03_ResultChinese(frm00_Main);
+    return frm03_ResultChinese;
+}
+
 Tfrm03_ResultChinese::Tfrm03_ResultChinese(QWidget* owner) : Tfrm05_ResultBase(owner)
 {
     FormCreate();
+}
+
+Tfrm03_ResultChinese::~Tfrm03_ResultChinese()
+{
+    if (frm03_ResultChinese == this)
+        frm03_ResultChinese = nullptr;
 }
 
 void Tfrm03_ResultChinese::SetupColumns()

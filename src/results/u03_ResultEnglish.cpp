@@ -1,14 +1,28 @@
 #include "results/u03_ResultEnglish.h"
 
+#include "screens/u00_Main.h"
 #include "screens/u09_Object.h"
 #include "widgets/AALabel.h"
 #include "widgets/ImagePanel.h"
 
 Tfrm03_ResultEnglish* frm03_ResultEnglish = nullptr;
 
+Tfrm03_ResultEnglish* ResultEnglishWindow()
+{
+    if (!frm03_ResultEnglish)
+        frm03_ResultEnglish = new Tfrm03_ResultEnglish(frm00_Main);
+    return frm03_ResultEnglish;
+}
+
 Tfrm03_ResultEnglish::Tfrm03_ResultEnglish(QWidget* owner) : Tfrm05_ResultBase(owner)
 {
     FormCreate();
+}
+
+Tfrm03_ResultEnglish::~Tfrm03_ResultEnglish()
+{
+    if (frm03_ResultEnglish == this)
+        frm03_ResultEnglish = nullptr;
 }
 
 void Tfrm03_ResultEnglish::SetupColumns()

@@ -12,6 +12,7 @@
 
 #include "app/u09_BasePase.h"
 #include "platform/Launcher.h"
+#include "screens/PictureCache.h"
 #include "widgets/AALabel.h"
 #include "widgets/ImageButton.h"
 #include "widgets/ImagePanel.h"
@@ -149,9 +150,13 @@ void Tfrm09_Object::OpenHomePage()
 QImage Tfrm09_Object::LoadPicture(const QString& folder, const QString& name, const QString& ext)
 {
     const std::string path = ResolveInside(gPicPath, (folder + "/" + name + ext).toStdString());
-    const QImage picture = ReadPicture(QString::fromStdString(path));
-    // An alpha channel in the file is ignored: the picture is opaque.
-    return picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+    const auto decode = [&path] {
+        const QImage picture = ReadPicture(QString::fromStdString(path));
+        // An alpha channel in the file is ignored: the picture is opaque.
+        return picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+    };
+    TPictureCache* cache = GetPictureCache();
+    return cache ? cache->Load(path, decode) : decode();
 }
 
 void Tfrm09_Object::LoadButtonImages(const QString& name, TImageButton* button, bool withNormal,
