@@ -22,4 +22,10 @@ using TMediaPlayerFactory = std::function<std::unique_ptr<IMediaPlayer>()>;
 
 // Tests install a factory of fakes; an empty factory restores the real player.
 void SetMediaPlayerFactory(TMediaPlayerFactory factory);
+// The installed factory's player, else the sound module's from the program folder.
 std::unique_ptr<IMediaPlayer> CreateMediaPlayer();
+
+inline constexpr const char* cSoundModuleName = "libvellora_sound.so";
+// The player of the sound module file; when the module is missing or cannot be loaded, a
+// player that opens no file, so that the tests run without sound.
+std::unique_ptr<IMediaPlayer> CreateModulePlayer(const std::string& moduleFile);

@@ -4,26 +4,9 @@
 #include <QFileInfo>
 #include <QUrl>
 
-namespace {
-
-TMediaPlayerFactory& InstalledFactory()
+extern "C" Q_DECL_EXPORT IMediaPlayer* VelloraNewMediaPlayer()
 {
-    static TMediaPlayerFactory factory;
-    return factory;
-}
-
-}
-
-void SetMediaPlayerFactory(TMediaPlayerFactory factory)
-{
-    InstalledFactory() = std::move(factory);
-}
-
-std::unique_ptr<IMediaPlayer> CreateMediaPlayer()
-{
-    if (InstalledFactory())
-        return InstalledFactory()();
-    return std::make_unique<TQtMediaPlayer>();
+    return new TQtMediaPlayer;
 }
 
 TQtMediaPlayer::TQtMediaPlayer() = default;

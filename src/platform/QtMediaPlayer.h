@@ -1,5 +1,7 @@
 #pragma once
-// The media player on Qt Multimedia.
+// The media player on Qt Multimedia. It is built into the sound module, which the program
+// loads with its first test window: Qt Multimedia and the sound system behind it take longer
+// to load than the rest of the program's start.
 #include <QMediaPlayer>
 #include <QObject>
 

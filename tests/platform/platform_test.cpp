@@ -136,7 +136,33 @@ TEST(MediaPlayerFactory, TestsCanInstallAnother)
     SetMediaPlayerFactory([] { return std::make_unique<TSilentPlayer>(); });
     EXPECT_NE(dynamic_cast<TSilentPlayer*>(CreateMediaPlayer().get()), nullptr);
     SetMediaPlayerFactory({});
-    EXPECT_NE(dynamic_cast<TQtMediaPlayer*>(CreateMediaPlayer().get()), nullptr);
+    EXPECT_EQ(dynamic_cast<TSilentPlayer*>(CreateMediaPlayer().get()), nullptr);
+}
+
+TEST(SoundModule, ItsPlayerPlaysAnMp3)
+{
+    const std::unique_ptr<IMediaPlayer> player = CreateModulePlayer(VELLORA_SOUND_MODULE);
+    player->SetFileName(cBeep);
+    EXPECT_TRUE(player->Open());
+    player->Play();
+    player->Stop();
+    player->Close();
+}
+
+TEST(SoundModule, WithoutTheModuleNothingOpensAndNothingFails)
+{
+    testbook::TTempFolder temp;
+    const fs::path notAModule = temp.Path / cSoundModuleName;
+    testbook::WriteFile(notAModule, "not a shared library");
+    for (const std::string& file : {(temp.Path / "missing.so").string(), notAModule.string()}) {
+        const std::unique_ptr<IMediaPlayer> player = CreateModulePlayer(file);
+        player->SetFileName(cBeep);
+        EXPECT_FALSE(player->Open()) << file;
+        EXPECT_EQ(player->FileName(), cBeep);
+        player->Play();
+        player->Stop();
+        player->Close();
+    }
 }
 
 class Help : public ::testing::Test {
@@ -239,6 +265,7 @@ TEST(SingleCopy, ASecondCopyEndsSilentlyBeforeTouchingAnything)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.string()));
+    environment.insert("XDG_CACHE_HOME", QString::fromStdString((temp.Path / "cache").string()));
     QProcess running;
     running.setProcessEnvironment(environment);
     running.start(QString::fromStdString((first / "vellora").string()), {});

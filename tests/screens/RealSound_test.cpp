@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "../support/TestBook.h"
+#include "platform/MediaPlayer.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ void WriteProgramFolder(const fs::path& folder)
     testbook::AddWordList(lists, 1, 1);
     ASSERT_TRUE(lists.SaveToFile((folder / "data" / "word.lst").string()));
     ASSERT_TRUE(TSentenceList().SaveToFile((folder / "data" / "sens.dat").string()));
+    fs::create_symlink(VELLORA_SOUND_MODULE, folder / cSoundModuleName);
     fs::create_directories(folder / "sound" / "word");
     fs::copy_file(fs::path(VELLORA_FIXTURES) / "sound" / "tone.mp3", folder / "sound" / "word" / "apple.mp3");
 }
