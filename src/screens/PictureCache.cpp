@@ -1,6 +1,7 @@
 #include "screens/PictureCache.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,15 +75,35 @@ private:
     std::size_t FAt = 0;
 };
 
-using TBuffer = std::shared_ptr<char[]>;
+// The file mapped read-only, unmapped with the last picture made from it. Only the pages
+// drawn are ever read: the start draws few of the pictures it loads.
+using TMapping = std::shared_ptr<const char>;
 
-// The picture's pixels stay in the buffer read from the file; the buffer lives as long as
-// any picture made from it.
-QImage PictureOver(const TBuffer& buffer, const char* pixels, int width, int height, int bytesPerLine)
+TMapping MapFile(const std::string& fileName, std::size_t& size)
 {
-    auto* owner = new TBuffer(buffer);
-    return QImage(reinterpret_cast<uchar*>(const_cast<char*>(pixels)), width, height, bytesPerLine,
-                  QImage::Format_RGB32, [](void* info) { delete static_cast<TBuffer*>(info); }, owner);
+    const int file = open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0)
+        return {};
+    struct stat info {};
+    void* start = MAP_FAILED;
+    if (fstat(file, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0 && info.st_size <= cMaxFileBytes) {
+        size = static_cast<std::size_t>(info.st_size);
+        start = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file, 0);
+    }
+    close(file);
+    if (start == MAP_FAILED)
+        return {};
+    return TMapping(static_cast<const char*>(start), [size](const char* mapped) {
+        munmap(const_cast<char*>(mapped), size);
+    });
+}
+
+// A read-only picture over the mapping: drawing on it copies it first.
+QImage PictureOver(const TMapping& mapping, const char* pixels, int width, int height, int bytesPerLine)
+{
+    auto* owner = new TMapping(mapping);
+    return QImage(reinterpret_cast<const uchar*>(pixels), width, height, bytesPerLine, QImage::Format_RGB32,
+                  [](void* info) { delete static_cast<TMapping*>(info); }, owner);
 }
 
 }
@@ -96,26 +117,12 @@ void TPictureCache::Read()
 {
     if (FFileName.empty())
         return;
-    const int file = open(FFileName.c_str(), O_RDONLY | O_CLOEXEC);
-    if (file < 0)
-        return;
-    struct stat info {};
-    TBuffer buffer;
     std::size_t size = 0;
-    if (fstat(file, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= cMaxFileBytes) {
-        size = static_cast<std::size_t>(info.st_size);
-        buffer.reset(new char[size + 1]);
-        std::size_t got = 0;
-        for (ssize_t part; got < size && (part = read(file, buffer.get() + got, size - got)) > 0;)
-            got += static_cast<std::size_t>(part);
-        if (got != size)
-            buffer.reset();
-    }
-    close(file);
-    if (!buffer)
+    const TMapping mapping = MapFile(FFileName, size);
+    if (!mapping)
         return;
 
-    TReader reader(buffer.get(), size);
+    TReader reader(mapping.get(), size);
     char magic[sizeof cMagic];
     std::uint32_t count = 0;
     if (!reader.Take(magic) || std::memcmp(magic, cMagic, sizeof cMagic) != 0 || !reader.Take(count))
@@ -132,7 +139,7 @@ void TPictureCache::Read()
             !reader.Take(bytesPerLine) || width == 0 || height == 0 || width > cMaxSide || height > cMaxSide ||
             bytesPerLine != width * 4 || !reader.Skip(std::size_t{bytesPerLine} * height, pixels))
             return;
-        entry.Picture = PictureOver(buffer, pixels, static_cast<int>(width), static_cast<int>(height),
+        entry.Picture = PictureOver(mapping, pixels, static_cast<int>(width), static_cast<int>(height),
                                     static_cast<int>(bytesPerLine));
         stored[std::string(path, pathBytes)] = std::move(entry);
     }
@@ -146,9 +153,9 @@ QImage TPictureCache::Load(const std::string& path, const std::function<QImage()
     if (!StampOf(path, stamp))
         return decode();
     QImage picture;
-    const auto stored = FStored.find(path);
-    if (stored != FStored.end() && stored->second.Size == stamp.Size && stored->second.ModifiedNs == stamp.ModifiedNs) {
-        picture = stored->second.Picture;
+    const auto entry = FStored.find(path);
+    if (entry != FStored.end() && entry->second.Size == stamp.Size && entry->second.ModifiedNs == stamp.ModifiedNs) {
+        picture = entry->second.Picture;
         ++FHits;
     } else {
         picture = decode();

@@ -3,7 +3,7 @@
 // (and finding the decoders for their formats) is most of a start, while reading them back
 // decoded is one read. Each entry is checked against its file's size and modification time,
 // so a repainted skin is decoded again; a missing, foreign or damaged cache file only costs
-// that decoding.
+// that decoding. The file is mapped, not read: only the pictures drawn are ever paged in.
 #include <QImage>
 #include <functional>
 #include <map>

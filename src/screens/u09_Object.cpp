@@ -64,7 +64,7 @@ std::optional<TSkinTheme> ReadTheme(const QString& name)
 
 }
 
-Tfrm09_Object::Tfrm09_Object(QWidget* parent) : QWidget(parent), ctlDlg(new TSkinMessageBox)
+Tfrm09_Object::Tfrm09_Object(QWidget* parent) : QWidget(parent)
 {
     setObjectName("frm09_Object");
     suiFileTheme1 = DefaultControlTheme();
@@ -86,38 +86,50 @@ void Tfrm09_Object::LoadThemes()
 {
     ctlThemeMsg = ReadTheme("MsgTheme.sui").value_or(DefaultMessageBoxTheme());
     ctlThemeTestCenter = ReadTheme("TestCenter.sui").value_or(DefaultControlTheme());
-    ctlDlg->SetTheme(ctlThemeMsg);
+}
+
+TSkinMessageBox* Tfrm09_Object::Dialog()
+{
+    // Made at the first box: a start that asks nothing does not pay for it.
+    if (!ctlDlg) {
+        ctlDlg = new TSkinMessageBox;
+        ctlDlg->SetTheme(ctlThemeMsg);
+    }
+    return ctlDlg;
 }
 
 void Tfrm09_Object::PrepareAsk(const QString& title, const QString& text)
 {
-    ctlDlg->SetButton(1, "确定", cResultOk);
-    ctlDlg->SetButton(2, "取消", cResultCancel);
-    ctlDlg->SetCaption(title);
-    ctlDlg->SetButtonCount(2);
-    ctlDlg->SetText(text);
-    ctlDlg->SetIcon(TMsgIcon::Question);
-    ctlDlg->PrepareLayout();
+    TSkinMessageBox* dialog = Dialog();
+    dialog->SetButton(1, "确定", cResultOk);
+    dialog->SetButton(2, "取消", cResultCancel);
+    dialog->SetCaption(title);
+    dialog->SetButtonCount(2);
+    dialog->SetText(text);
+    dialog->SetIcon(TMsgIcon::Question);
+    dialog->PrepareLayout();
 }
 
 void Tfrm09_Object::PrepareInform(const QString& title, const QString& text)
 {
-    ctlDlg->SetButton(1, "确定", cResultOk);
-    ctlDlg->SetCaption(title);
-    ctlDlg->SetButtonCount(1);
-    ctlDlg->SetText(text);
-    ctlDlg->SetIcon(TMsgIcon::Information);
-    ctlDlg->PrepareLayout();
+    TSkinMessageBox* dialog = Dialog();
+    dialog->SetButton(1, "确定", cResultOk);
+    dialog->SetCaption(title);
+    dialog->SetButtonCount(1);
+    dialog->SetText(text);
+    dialog->SetIcon(TMsgIcon::Information);
+    dialog->PrepareLayout();
 }
 
 int Tfrm09_Object::ShowBox()
 {
     if (!AnswerQueue().isEmpty()) {
         const int result = AnswerQueue().dequeue();
-        AnsweredLog().append({ctlDlg->Caption(), ctlDlg->Text(), ctlDlg->Icon(), ctlDlg->ButtonCount(), result});
+        const TSkinMessageBox* dialog = Dialog();
+        AnsweredLog().append({dialog->Caption(), dialog->Text(), dialog->Icon(), dialog->ButtonCount(), result});
         return result;
     }
-    return ctlDlg->exec();
+    return Dialog()->exec();
 }
 
 bool Tfrm09_Object::Ask(const QString& title, const QString& text)

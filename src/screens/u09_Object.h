@@ -57,7 +57,6 @@ public:
     TSkinTheme ctlThemeMsg;
     TSkinTheme ctlThemeTestCenter;
     TSkinTheme suiFileTheme1;
-    TSkinMessageBox* ctlDlg;
 
     // Sets up the box as Ask or Inform would, without showing it.
     void PrepareAsk(const QString& title, const QString& text);
@@ -87,10 +86,12 @@ private:
         Tfrm09_Object& FOwner;
     };
 
+    TSkinMessageBox* Dialog();
     int ShowBox();
     void LoadThemes();
 
     TNoticeAdapter FNoticeAdapter{*this};
+    TSkinMessageBox* ctlDlg = nullptr;
 };
 
 extern Tfrm09_Object* frm09_Object;
