@@ -58,6 +58,8 @@ public:
     TSkinTheme ctlThemeTestCenter;
     TSkinTheme suiFileTheme1;
 
+    // The question and notice box (ctlDlg), made at its first use.
+    TSkinMessageBox* Dialog();
     // Sets up the box as Ask or Inform would, without showing it.
     void PrepareAsk(const QString& title, const QString& text);
     void PrepareInform(const QString& title, const QString& text);
@@ -86,7 +88,6 @@ private:
         Tfrm09_Object& FOwner;
     };
 
-    TSkinMessageBox* Dialog();
     int ShowBox();
     void LoadThemes();
 

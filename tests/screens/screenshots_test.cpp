@@ -56,9 +56,9 @@ TEST_F(Screenshots, MainWindow)
 TEST_F(Screenshots, AskAndInform)
 {
     Folder.SkinService->PrepareAsk("请选择", "确实要清除历史记录吗？");
-    Save(Folder.SkinService->ctlDlg->grab().toImage(), "ask.png");
+    Save(Folder.SkinService->Dialog()->grab().toImage(), "ask.png");
     Folder.SkinService->PrepareInform("提示", "历史记录清除完毕！");
-    Save(Folder.SkinService->ctlDlg->grab().toImage(), "inform.png");
+    Save(Folder.SkinService->Dialog()->grab().toImage(), "inform.png");
 }
 
 TEST_F(Screenshots, Popups)

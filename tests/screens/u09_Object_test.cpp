@@ -46,7 +46,7 @@ TEST_F(DialogService, EveryBoxSetsItsOwnCaptionTextIconAndButtons)
     EXPECT_EQ(boxes[1].Text, "历史记录清除完毕！");
     EXPECT_EQ(boxes[1].Icon, TMsgIcon::Information);
     EXPECT_EQ(boxes[1].ButtonCount, 1);
-    EXPECT_EQ(Service.ctlDlg->Button(1)->text(), "确定");
+    EXPECT_EQ(Service.Dialog()->Button(1)->text(), "确定");
 }
 
 TEST_F(DialogService, TheRealBoxAnswersKeysAndButtons)
@@ -58,8 +58,8 @@ TEST_F(DialogService, TheRealBoxAnswersKeysAndButtons)
     } cases[] = {
         {"Enter", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }, true},
         {"Esc", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }, false},
-        {"click 确定", [this](QWidget*) { QTest::mouseClick(Service.ctlDlg->Button(1), Qt::LeftButton); }, true},
-        {"click 取消", [this](QWidget*) { QTest::mouseClick(Service.ctlDlg->Button(2), Qt::LeftButton); }, false},
+        {"click 确定", [this](QWidget*) { QTest::mouseClick(Service.Dialog()->Button(1), Qt::LeftButton); }, true},
+        {"click 取消", [this](QWidget*) { QTest::mouseClick(Service.Dialog()->Button(2), Qt::LeftButton); }, false},
         {"closed", [](QWidget* box) { box->close(); }, false},
     };
     for (const auto& c : cases) {
@@ -72,8 +72,8 @@ TEST_F(DialogService, ButtonsAreLaidOutFromTheRightWithOkFocused)
 {
     bool checked = false;
     WhenModalOpens([&](QWidget* box) {
-        QPushButton* ok = Service.ctlDlg->Button(1);
-        QPushButton* cancel = Service.ctlDlg->Button(2);
+        QPushButton* ok = Service.Dialog()->Button(1);
+        QPushButton* cancel = Service.Dialog()->Button(2);
         EXPECT_EQ(ok->text(), "确定");
         EXPECT_EQ(cancel->text(), "取消");
         EXPECT_LT(ok->x(), cancel->x());
@@ -92,8 +92,8 @@ TEST_F(DialogService, InformAfterAskShowsOneButton)
     Tfrm09_Object::QueueAnswer(1);
     Service.Ask("请选择", "问题");
     WhenModalOpens([&](QWidget* box) {
-        EXPECT_TRUE(Service.ctlDlg->Button(1)->isVisible());
-        EXPECT_FALSE(Service.ctlDlg->Button(2)->isVisible());
+        EXPECT_TRUE(Service.Dialog()->Button(1)->isVisible());
+        EXPECT_FALSE(Service.Dialog()->Button(2)->isVisible());
         checked = true;
         QTest::keyClick(box, Qt::Key_Escape);
     });
@@ -143,7 +143,7 @@ TEST(DialogServiceThemes, ThemeFilesAreReadWhenPresent)
     InitEnvironment(themed.Folder());
     Tfrm09_Object service;
     EXPECT_EQ(service.ctlThemeMsg.StyleSheet, "#ctlDlg { background: #123456; }");
-    EXPECT_EQ(service.ctlDlg->styleSheet(), service.ctlThemeMsg.StyleSheet);
+    EXPECT_EQ(service.Dialog()->styleSheet(), service.ctlThemeMsg.StyleSheet);
     EXPECT_TRUE(service.ctlThemeTestCenter.FileName.isEmpty());
 }
 
