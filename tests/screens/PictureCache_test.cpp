@@ -154,6 +154,15 @@ TEST_F(PictureCacheTest, ADamagedCacheFileCostsOnlyTheDecoding)
     }
 }
 
+TEST_F(PictureCacheTest, ACacheFolderThatCannotBeMadeOnlyFailsTheSave)
+{
+    testbook::WriteFile(Temp.Path / "taken", "a file where the cache folder would be");
+    TPictureCache cache((Temp.Path / "taken" / "pictures.cache").string());
+    EXPECT_EQ(Load(cache, First), Gradient(40, 30, 10));
+    EXPECT_FALSE(cache.SaveIfChanged());
+    EXPECT_EQ(testbook::ReadFile(Temp.Path / "taken"), "a file where the cache folder would be");
+}
+
 TEST_F(PictureCacheTest, WithoutACacheFileEveryPictureIsDecoded)
 {
     TPictureCache cache("");
