@@ -63,9 +63,9 @@ void Tfrm02_Type3::CreateQuestionArea()
     lblPhonetic->SetTransparent(true);
 
     chkShowPhonetic = new TSkinCheckBox("显示音标", OleQuestion);
-    chkShowPhonetic->move(InArea(540, 150));
+    chkShowPhonetic->move(InArea(540, 132));
     chkShowOnError = new TSkinCheckBox("答错题后立即显示正确答案", OleQuestion);
-    chkShowOnError->move(InArea(540, 180));
+    chkShowOnError->move(InArea(540, 160));
     for (TSkinCheckBox* box : {chkShowPhonetic, chkShowOnError}) {
         box->SetTheme(frm09_Object->suiFileTheme1);
         box->adjustSize();

@@ -19,6 +19,7 @@
 #include "widgets/AALabel.h"
 #include "widgets/ImageButton.h"
 #include "widgets/ImagePanel.h"
+#include "widgets/SkinCheck.h"
 #include "widgets/SkinColor.h"
 #include "widgets/SkinFont.h"
 
@@ -512,6 +513,21 @@ bool Tfrm06_TestBase::ConfirmHandIn()
 void Tfrm06_TestBase::btnTestStartClick()
 {
     RunGuarded(&Tfrm06_TestBase::StartTest);
+    FocusFirstChoice();
+}
+
+void Tfrm06_TestBase::FocusFirstChoice()
+{
+    // The start button is disabled once the test runs, which hands the keyboard to whatever
+    // follows it; in a choice test it belongs on the first choice. Typed tests focus their
+    // input themselves.
+    if (qobject_cast<QLineEdit*>(focusWidget()))
+        return;
+    for (TSkinRadioButton* choice : findChildren<TSkinRadioButton*>())
+        if (choice->isEnabled() && choice->isVisibleTo(this)) {
+            choice->setFocus(Qt::OtherFocusReason);
+            return;
+        }
 }
 
 void Tfrm06_TestBase::btnTestFinishedClick()

@@ -143,6 +143,7 @@ private:
     void CreateFrameButtons();
     void ConnectHandlers();
     void RunGuarded(void (Tfrm06_TestBase::*step)());
+    void FocusFirstChoice();
     void PlayFile(const std::string& fileName);
     void PlayAnswerSound(const char* fileName);
     void FillEmptyEntryWithOne(QLineEdit* entry);

@@ -14,28 +14,13 @@
 
 namespace {
 
-constexpr char cMagic[8] = {'V', 'E', 'L', 'P', 'I', 'C', '0', '1'};
+constexpr char cMagic[8] = {'V', 'E', 'L', 'P', 'I', 'C', '0', '2'};
 // Far above the start's pictures (about 2.5 MB); a bigger file is not ours.
 constexpr long long cMaxFileBytes = 64LL * 1024 * 1024;
 constexpr std::uint32_t cMaxPathBytes = 4096;
 constexpr std::uint32_t cMaxSide = 16384;
 
 TPictureCache* gPictureCache = nullptr;
-
-struct TFileStamp {
-    long long Size = 0;
-    long long ModifiedNs = 0;
-};
-
-bool StampOf(const std::string& path, TFileStamp& stamp)
-{
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    stamp.Size = info.st_size;
-    stamp.ModifiedNs = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
-    return true;
-}
 
 std::size_t PaddedToFour(std::size_t bytes)
 {
@@ -108,6 +93,17 @@ QImage PictureOver(const TMapping& mapping, const char* pixels, int width, int h
 
 }
 
+bool TPictureCache::StampOf(const std::string& path, TStamp& stamp)
+{
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    stamp.Size = info.st_size;
+    stamp.ModifiedNs = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
+    stamp.Inode = static_cast<long long>(info.st_ino);
+    return true;
+}
+
 TPictureCache::TPictureCache(std::string fileName) : FFileName(std::move(fileName))
 {
     Read();
@@ -134,8 +130,8 @@ void TPictureCache::Read()
         const char* pixels = nullptr;
         TEntry entry;
         if (!reader.Take(pathBytes) || pathBytes == 0 || pathBytes > cMaxPathBytes ||
-            !reader.Skip(PaddedToFour(pathBytes), path) || !reader.Take(entry.Size) ||
-            !reader.Take(entry.ModifiedNs) || !reader.Take(width) || !reader.Take(height) ||
+            !reader.Skip(PaddedToFour(pathBytes), path) || !reader.Take(entry.Stamp) ||
+            !reader.Take(width) || !reader.Take(height) ||
             !reader.Take(bytesPerLine) || width == 0 || height == 0 || width > cMaxSide || height > cMaxSide ||
             bytesPerLine != width * 4 || !reader.Skip(std::size_t{bytesPerLine} * height, pixels))
             return;
@@ -149,12 +145,12 @@ void TPictureCache::Read()
 
 QImage TPictureCache::Load(const std::string& path, const std::function<QImage()>& decode)
 {
-    TFileStamp stamp;
+    TStamp stamp;
     if (!StampOf(path, stamp))
         return decode();
     QImage picture;
     const auto entry = FStored.find(path);
-    if (entry != FStored.end() && entry->second.Size == stamp.Size && entry->second.ModifiedNs == stamp.ModifiedNs) {
+    if (entry != FStored.end() && entry->second.Stamp == stamp) {
         picture = entry->second.Picture;
         ++FHits;
     } else {
@@ -162,7 +158,7 @@ QImage TPictureCache::Load(const std::string& path, const std::function<QImage()
         FDecoded = true;
     }
     if (!picture.isNull())
-        FRemembered[path] = {stamp.Size, stamp.ModifiedNs, picture.convertToFormat(QImage::Format_RGB32)};
+        FRemembered[path] = {stamp, picture.convertToFormat(QImage::Format_RGB32)};
     return picture;
 }
 
@@ -189,8 +185,7 @@ bool TPictureCache::SaveIfChanged()
             out.write(reinterpret_cast<const char*>(&pathBytes), sizeof pathBytes);
             out.write(path.data(), static_cast<std::streamsize>(path.size()));
             out.write(padding, static_cast<std::streamsize>(PaddedToFour(path.size()) - path.size()));
-            out.write(reinterpret_cast<const char*>(&entry.Size), sizeof entry.Size);
-            out.write(reinterpret_cast<const char*>(&entry.ModifiedNs), sizeof entry.ModifiedNs);
+            out.write(reinterpret_cast<const char*>(&entry.Stamp), sizeof entry.Stamp);
             out.write(reinterpret_cast<const char*>(&width), sizeof width);
             out.write(reinterpret_cast<const char*>(&height), sizeof height);
             out.write(reinterpret_cast<const char*>(&bytesPerLine), sizeof bytesPerLine);

@@ -1,8 +1,8 @@
 #pragma once
 // The decoded pictures of the start, kept between runs. Decoding the main window's pictures
 // (and finding the decoders for their formats) is most of a start, while reading them back
-// decoded is one read. Each entry is checked against its file's size and modification time,
-// so a repainted skin is decoded again; a missing, foreign or damaged cache file only costs
+// decoded is one read. Each entry is checked against its file's size, modification time and
+// inode, so a repainted or replaced skin is decoded again; a missing, foreign or damaged cache file only costs
 // that decoding. The file is mapped, not read: only the pictures drawn are ever paged in.
 #include <QImage>
 #include <functional>
@@ -27,11 +27,18 @@ public:
     int Hits() const { return FHits; }
 
 private:
-    struct TEntry {
+    struct TStamp {
         long long Size = 0;
         long long ModifiedNs = 0;
+        long long Inode = 0;
+        bool operator==(const TStamp&) const = default;
+    };
+    struct TEntry {
+        TStamp Stamp;
         QImage Picture;
     };
+
+    static bool StampOf(const std::string& path, TStamp& stamp);
 
     void Read();
 

@@ -98,6 +98,20 @@ TEST_F(PictureCacheTest, ARepaintedPictureIsDecodedAgainAndTheCacheRewritten)
     EXPECT_EQ(next.Hits(), 1);
 }
 
+TEST_F(PictureCacheTest, APictureReplacedByAnotherFileIsDecodedAgain)
+{
+    Fill();
+    // Same size and time, another file: as when a skin is unpacked over the old one.
+    const fs::path replacement = Temp.Path / "replacement.bmp";
+    Write(replacement, Gradient(40, 30, 77));
+    fs::last_write_time(replacement, fs::last_write_time(First));
+    fs::rename(replacement, First);
+
+    TPictureCache cache(CacheFile.string());
+    EXPECT_EQ(Load(cache, First), Gradient(40, 30, 77));
+    EXPECT_EQ(Decodings, 1);
+}
+
 TEST_F(PictureCacheTest, PicturesNoLongerLoadedAreDroppedFromTheFile)
 {
     Fill();
@@ -125,8 +139,8 @@ TEST_F(PictureCacheTest, ADamagedCacheFileCostsOnlyTheDecoding)
     const std::string good = testbook::ReadFile(CacheFile);
     std::string tooWide = good;
     // The first entry's width sits after the magic, the count, the path length, the padded
-    // path and the two stamps.
-    const std::size_t widthAt = 8 + 4 + 4 + ((First.string().size() + 3) & ~std::size_t{3}) + 16;
+    // path and its file's size, time and inode.
+    const std::size_t widthAt = 8 + 4 + 4 + ((First.string().size() + 3) & ~std::size_t{3}) + 24;
     tooWide[widthAt + 3] = '\x7f';
     std::string manyEntries = good;
     manyEntries[8] = '\x09';

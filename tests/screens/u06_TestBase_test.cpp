@@ -281,6 +281,8 @@ TEST_F(TestWindow, TabAndSpaceReachEveryControl)
         Window.btnTestStart->setFocus();
         QTest::keyClick(Window.btnTestStart, Qt::Key_Space);
         ASSERT_EQ(Window.Questions->Count(), 9);
+        // The disabled start button hands the keyboard to the first choice, not to the help button.
+        EXPECT_EQ(QApplication::focusWidget(), Window.ChoiceButtons[0][0]);
         reached = TabWalk(&Window);
         for (QWidget* control : std::initializer_list<QWidget*>{Window.btnTestFinished, Window.btnNextPage,
                                                                 Window.ChoiceButtons[3][3]})
