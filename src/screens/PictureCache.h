@@ -1,14 +1,15 @@
 #pragma once
 // The decoded pictures of the start, kept between runs. Decoding the main window's pictures
-// (and finding the decoders for their formats) is most of a start, while reading them back
-// decoded is one read. Each entry is checked against its file's size, modification time and
-// inode, so a repainted or replaced skin is decoded again; a missing, foreign or damaged cache file only costs
-// that decoding. The file is mapped, not read: only the pictures drawn are ever paged in.
+// (and finding the decoders for their formats) is most of a start, while taking them back
+// decoded costs next to nothing: the cache file is mapped, not read, so only the pictures
+// drawn are ever paged in. An entry is used only while its picture file is unchanged; a
+// missing, foreign or damaged cache file only costs the decoding.
 #include <QImage>
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
+
+#include "store/PictureCacheFile.h"
 
 class TPictureCache
 {
@@ -27,24 +28,17 @@ public:
     int Hits() const { return FHits; }
 
 private:
-    struct TStamp {
-        long long Size = 0;
-        long long ModifiedNs = 0;
-        long long Inode = 0;
-        bool operator==(const TStamp&) const = default;
-    };
     struct TEntry {
-        TStamp Stamp;
+        TPictureStamp Stamp;
         QImage Picture;
     };
-
-    static bool StampOf(const std::string& path, TStamp& stamp);
+    using TEntries = std::map<std::string, TEntry>;
 
     void Read();
 
     std::string FFileName;
-    std::map<std::string, TEntry> FStored;
-    std::map<std::string, TEntry> FRemembered;
+    TEntries FStored;
+    TEntries FRemembered;
     bool FDecoded = false;
     int FHits = 0;
 };
@@ -52,7 +46,3 @@ private:
 // The cache the picture loader uses; none (nullptr) unless the program installs one.
 void SetPictureCache(TPictureCache* cache);
 TPictureCache* GetPictureCache();
-
-// The cache file of a program folder: in the user's cache folder ($XDG_CACHE_HOME, else
-// ~/.cache), named after the folder, so that two program folders never share one.
-std::string PictureCacheFileFor(const std::string& appPath);

@@ -3,7 +3,8 @@
 # after another, each for the given number of seconds (default 600).
 #   tests/fuzz/run.sh [seconds] [target ...]
 # Seeds: tests/fuzz/corpus/, the sample book and, for the
-# data-folder target, that book packed as one data folder. Findings go to
+# data-folder target, that book packed as one data folder; the picture cache's
+# parser starts from tests/fuzz/corpus_pictures/. Findings go to
 # build-fuzz/artifacts/<target>/; the grown corpus stays in build-fuzz/corpus/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -11,7 +12,7 @@ root=$PWD
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_store_load fuzz_load_stores)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_store_load fuzz_load_stores fuzz_picture_cache)
 
 source tools/packages.sh
 tools/install-deps.sh "${VELLORA_BUILD_PACKAGES[@]}" "${VELLORA_FUZZ_PACKAGES[@]}"
@@ -39,6 +40,10 @@ seed_load_stores() {
   { section word.dat "$sample/word.dat"; section word.lst "$sample/word.lst"; section sens.dat "$sample/sens.dat"; } \
     >"$out/sample-book"
   { cat "$out/small-book"; printf '\n@@@ His.dat/\n'; } >"$out/history-folder"
+}
+
+seed_picture_cache() {
+  cp "$root"/tests/fuzz/corpus_pictures/* "$1"/
 }
 
 for target in "${targets[@]}"; do
