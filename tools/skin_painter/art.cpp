@@ -39,7 +39,7 @@ QString scopeName(int scope) {
 
 glyphs::Glyph kindGlyph(int kind) {
   using glyphs::Glyph;
-  static const Glyph glyphs[] = {Glyph::Eye, Glyph::Book, Glyph::Speaker, Glyph::Pencil, Glyph::Sentence};
+  static const Glyph glyphs[] = {Glyph::Eye, Glyph::Book, Glyph::Speaker, Glyph::Keyboard, Glyph::Sentence};
   return glyphs[kind - 1];
 }
 

@@ -131,6 +131,13 @@ void draw(QPainter& p, Glyph g, const QRectF& b, const QColor& c, qreal stroke) 
       p.setPen(QPen(look::kAccent, stroke, Qt::DashLine, Qt::FlatCap));
       p.drawLine(at(b, 0.40, 0.58), at(b, 0.60, 0.58));
       break;
+    case Glyph::Keyboard:
+      p.drawRoundedRect(QRectF(at(b, 0.06, 0.24), at(b, 0.94, 0.78)), b.width() * 0.08, b.height() * 0.08);
+      for (qreal y : {0.39, 0.52})
+        for (qreal x : {0.22, 0.36, 0.50, 0.64, 0.78})
+          p.drawPoint(at(b, x, y));
+      p.drawLine(at(b, 0.30, 0.65), at(b, 0.70, 0.65));
+      break;
     case Glyph::Eye:
       p.drawPath(poly(b, {{0.06, 0.5}, {0.28, 0.26}, {0.5, 0.20}, {0.72, 0.26}, {0.94, 0.5},
                           {0.72, 0.74}, {0.5, 0.80}, {0.28, 0.74}, {0.06, 0.5}}));
