@@ -1,5 +1,8 @@
 #include "widgets/SkinCheck.h"
 
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
 #include "widgets/SkinFont.h"
 
 namespace {
@@ -66,6 +69,16 @@ void TSkinRadioButton::nextCheckState()
 {
     if (!isChecked())
         setChecked(true);
+}
+
+void TSkinRadioButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int room = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this).width();
+    option.text = fontMetrics().elidedText(option.text, Qt::ElideRight, room);
+    painter.drawControl(QStyle::CE_RadioButton, option);
 }
 
 void TSkinRadioButton::UncheckGroupSiblings()

@@ -38,6 +38,8 @@ public:
 protected:
     // A click never unchecks a radio button; only another of its group does.
     void nextCheckState() override;
+    // A caption wider than the button ends in "…" instead of being cut; its hint shows it whole.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void UncheckGroupSiblings();

@@ -128,6 +128,27 @@ TEST(SkinRadioButton, GroupsShareAParentWithoutExcludingEachOther)
     EXPECT_TRUE(mode2.isChecked()) << "a click never unchecks a radio button";
 }
 
+TEST(SkinRadioButton, ACaptionTooWideEndsInAnEllipsisInsteadOfBeingCut)
+{
+    // What a plain radio button of the same look draws: the caption cut at the edge.
+    const auto plainDrawing = [](const TSkinRadioButton& skinned) {
+        QRadioButton plain(skinned.text());
+        plain.setStyleSheet(skinned.styleSheet());
+        plain.setFont(skinned.font());
+        plain.resize(skinned.size());
+        return plain.grab().toImage();
+    };
+    const QString meaning = "adj. 1.预期的；预定的 2.应付的；到期的 3.已到期的";
+    TSkinRadioButton narrow(meaning, nullptr);
+    narrow.resize(160, 24);
+    EXPECT_NE(narrow.grab().toImage(), plainDrawing(narrow));
+    EXPECT_EQ(narrow.text(), meaning);
+
+    TSkinRadioButton wide(meaning, nullptr);
+    wide.resize(600, 24);
+    EXPECT_EQ(wide.grab().toImage(), plainDrawing(wide));
+}
+
 TEST(HintWindow, WrapsLongHintsAtSixHundredPixels)
 {
     THintWindow* hint = THintWindow::Install();
