@@ -104,14 +104,27 @@ void TAALabel::paintEvent(QPaintEvent*)
         painter.drawImage(0, 0, FBackground);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font());
+    const QString caption = ShownCaption();
     if (FShadowAlpha > 0 && FShadowOffset != 0) {
         QColor shadow(Qt::black);
         shadow.setAlpha(FShadowAlpha);
         painter.setPen(shadow);
-        painter.drawText(rect().translated(FShadowOffset, FShadowOffset), TextFlags(), FCaption);
+        painter.drawText(rect().translated(FShadowOffset, FShadowOffset), TextFlags(), caption);
     }
     painter.setPen(FFontColor);
-    painter.drawText(rect(), TextFlags(), FCaption);
+    painter.drawText(rect(), TextFlags(), caption);
+}
+
+QString TAALabel::ShownCaption() const
+{
+    // One line whose ink runs past the label ends in "…" rather than being cut
+    // mid-character. A pixel or two past it is only a glyph's edge: drawn as it is.
+    constexpr int cEdgeOverhang = 2;
+    const QFontMetrics metrics = fontMetrics();
+    if (FAutoSize || FWordWrap || FCaption.contains('\n') ||
+        metrics.tightBoundingRect(FCaption).right() < width() + cEdgeOverhang)
+        return FCaption;
+    return metrics.elidedText(FCaption, Qt::ElideRight, width());
 }
 
 void TAALabel::changeEvent(QEvent* event)

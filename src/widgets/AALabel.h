@@ -61,6 +61,7 @@ protected:
 
 private:
     int TextFlags() const;
+    QString ShownCaption() const;
     void FitToText();
 
     QString FCaption;

@@ -5,6 +5,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "widgets/AALabel.h"
 #include "widgets/HintWindow.h"
 #include "widgets/ImageButton.h"
 #include "widgets/ImagePanel.h"
@@ -147,6 +150,22 @@ TEST(SkinRadioButton, ACaptionTooWideEndsInAnEllipsisInsteadOfBeingCut)
     TSkinRadioButton wide(meaning, nullptr);
     wide.resize(600, 24);
     EXPECT_EQ(wide.grab().toImage(), plainDrawing(wide));
+}
+
+TEST(AALabel, ALineWiderThanTheLabelEndsInAnEllipsisInsteadOfBeingCut)
+{
+    const QString meaning = "n. 1.节目 2.计划；方案 3.（计算机）程序";
+    const auto label = [](const QString& caption) {
+        auto made = std::make_unique<TAALabel>(caption, nullptr);
+        made->SetAutoSize(false);
+        made->setGeometry(0, 0, 120, 24);
+        return made;
+    };
+    const auto narrow = label(meaning);
+    const auto shortened = label(narrow->fontMetrics().elidedText(meaning, Qt::ElideRight, 120));
+    ASSERT_TRUE(shortened->Caption().endsWith(QChar(0x2026)));
+    EXPECT_EQ(narrow->grab().toImage(), shortened->grab().toImage());
+    EXPECT_EQ(narrow->Caption(), meaning);
 }
 
 TEST(HintWindow, WrapsLongHintsAtSixHundredPixels)
