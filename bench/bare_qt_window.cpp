@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
-#include <cstdio>
-#include <ctime>
+
+#include "platform/StartProbe.h"
 
 int main(int argc, char* argv[])
 {
@@ -13,12 +13,6 @@ int main(int argc, char* argv[])
     QWidget window;
     window.resize(800, 600);
     window.show();
-    QTimer::singleShot(0, [] {
-        timespec now{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
-        std::printf("%lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
-        std::fflush(stdout);
-        QCoreApplication::exit(0);
-    });
+    QTimer::singleShot(0, ReportShownAndQuit);
     return app.exec();
 }

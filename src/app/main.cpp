@@ -21,6 +21,15 @@ namespace {
 
 constexpr int cStartHintHidePause = 25000;
 
+// The window in `window`, made the first time it is wanted.
+template <class TWindow>
+TWindow& MadeOnce(std::unique_ptr<TWindow>& window)
+{
+    if (!window)
+        window = std::make_unique<TWindow>();
+    return *window;
+}
+
 }
 
 int main(int argc, char* argv[])
@@ -52,22 +61,11 @@ int main(int argc, char* argv[])
     std::unique_ptr<Tfrm04_TestHistory> historyViewer;
     std::unique_ptr<Tfrm04_NoteBookList> noteBookManager;
     mainWindow.SetScreenOpener(cCmdTestCenter, [&testCentre] {
-        if (!testCentre) {
-            testCentre = std::make_unique<Tfrm01_WordTest>();
-            frm01_WordTest = testCentre.get();
-        }
-        testCentre->ShowModal();
+        frm01_WordTest = &MadeOnce(testCentre);
+        frm01_WordTest->ShowModal();
     });
-    mainWindow.SetScreenOpener(cCmdTestHistory, [&historyViewer] {
-        if (!historyViewer)
-            historyViewer = std::make_unique<Tfrm04_TestHistory>();
-        historyViewer->ShowHistory();
-    });
-    mainWindow.SetScreenOpener(cCmdNoteList, [&noteBookManager] {
-        if (!noteBookManager)
-            noteBookManager = std::make_unique<Tfrm04_NoteBookList>();
-        noteBookManager->ShowNoteBooks();
-    });
+    mainWindow.SetScreenOpener(cCmdTestHistory, [&historyViewer] { MadeOnce(historyViewer).ShowHistory(); });
+    mainWindow.SetScreenOpener(cCmdNoteList, [&noteBookManager] { MadeOnce(noteBookManager).ShowNoteBooks(); });
 
     mainWindow.show();
     // Only the start's pictures are kept: later screens decode theirs when they open.

@@ -202,30 +202,25 @@ QImage Tfrm09_Object::CropPicture(const QImage& source, int left, int top, int w
     return crop;
 }
 
+QImage Tfrm09_Object::PictureUnder(const TImagePanel* panel, const QWidget* child)
+{
+    const QImage background = panel->Picture();
+    if (background.isNull())
+        return {};
+    const QPoint at = child->mapTo(panel, QPoint(0, 0));
+    return CropPicture(background, at.x(), at.y(), child->width(), child->height());
+}
+
 void Tfrm09_Object::SetLabelBackground(TImagePanel* panel, TAALabel* label)
 {
-    if (!panel->isAncestorOf(label))
-        return;
-    const QImage background = panel->Picture();
-    if (background.isNull()) {
-        label->SetBackgroundPicture({});
-        return;
-    }
-    const QPoint at = label->mapTo(panel, QPoint(0, 0));
-    label->SetBackgroundPicture(CropPicture(background, at.x(), at.y(), label->width(), label->height()));
+    if (panel->isAncestorOf(label))
+        label->SetBackgroundPicture(PictureUnder(panel, label));
 }
 
 void Tfrm09_Object::SetPanelBackground(TImagePanel* panel, TImagePanel* childPanel)
 {
-    if (!panel->isAncestorOf(childPanel))
-        return;
-    const QImage background = panel->Picture();
-    if (background.isNull()) {
-        childPanel->SetPicture({});
-        return;
-    }
-    const QPoint at = childPanel->mapTo(panel, QPoint(0, 0));
-    childPanel->SetPicture(CropPicture(background, at.x(), at.y(), childPanel->width(), childPanel->height()));
+    if (panel->isAncestorOf(childPanel))
+        childPanel->SetPicture(PictureUnder(panel, childPanel));
 }
 
 void Tfrm09_Object::ComposeButtonBitmap(const QString& pngFile, const QString& backgroundFile,

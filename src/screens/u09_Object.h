@@ -44,6 +44,8 @@ public:
     void LoadButtonImages(const QString& name, TImageButton* button, bool withNormal,
                           bool withMouseOver, bool withPressed, bool withDisabled, const QString& ext);
     static QImage CropPicture(const QImage& source, int left, int top, int width, int height);
+    // The part of the panel's picture under the child; empty when the panel has none.
+    static QImage PictureUnder(const TImagePanel* panel, const QWidget* child);
     // The label (a child of the panel) gets the panel's picture under it as its background.
     void SetLabelBackground(TImagePanel* panel, TAALabel* label);
     void SetPanelBackground(TImagePanel* panel, TImagePanel* childPanel);
