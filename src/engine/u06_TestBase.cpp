@@ -155,6 +155,13 @@ void Tfrm06_TestBase::CreateScopePanels()
         label->SetAlignment(Qt::AlignHCenter);
         label->move(0, 4);
     };
+    auto newCount = [](QWidget* panel, const QRect& geometry) {
+        TAALabel* count = NewLabel(QString(), panel, 16);
+        count->setFont(SkinFont("Arial", 16, true));
+        count->setGeometry(geometry);
+        count->SetAlignment(Qt::AlignHCenter);
+        return count;
+    };
 
     OleWordList = newPanel(cWordListAt);
     AALabel3 = NewLabel("Word List", OleWordList);
@@ -172,18 +179,12 @@ void Tfrm06_TestBase::CreateScopePanels()
     OleGrpCount = newPanel(cGroupCountAt);
     labGrpCap1 = NewLabel("共　 　组", OleGrpCount, 16);
     fill(labGrpCap1, OleGrpCount);
-    labGrpCount = NewLabel(QString(), OleGrpCount, 16);
-    labGrpCount->setFont(SkinFont("Arial", 16, true));
-    labGrpCount->setGeometry(30, 4, 40, 20);
-    labGrpCount->SetAlignment(Qt::AlignHCenter);
+    labGrpCount = newCount(OleGrpCount, QRect(30, 4, 40, 20));
 
     OleItemCount = newPanel(cItemCountAt);
     labSubCap = NewLabel("共　 　题", OleItemCount, 16);
     fill(labSubCap, OleItemCount);
-    labSubjectCount = NewLabel(QString(), OleItemCount, 16);
-    labSubjectCount->setFont(SkinFont("Arial", 16, true));
-    labSubjectCount->setGeometry(28, 4, 44, 20);
-    labSubjectCount->SetAlignment(Qt::AlignHCenter);
+    labSubjectCount = newCount(OleItemCount, QRect(28, 4, 44, 20));
 
     for (TAALabel* caption : {labGroupCap, labGrpCap1, labSubCap, AALabel3, labGrpCount, labSubjectCount})
         caption->SetFontColor(ToQColor(clCaptionFont));

@@ -100,24 +100,23 @@ TSkinMessageBox* Tfrm09_Object::Dialog()
 
 void Tfrm09_Object::PrepareAsk(const QString& title, const QString& text)
 {
-    TSkinMessageBox* dialog = Dialog();
-    dialog->SetButton(1, "确定", cResultOk);
-    dialog->SetButton(2, "取消", cResultCancel);
-    dialog->SetCaption(title);
-    dialog->SetButtonCount(2);
-    dialog->SetText(text);
-    dialog->SetIcon(TMsgIcon::Question);
-    dialog->PrepareLayout();
+    Dialog()->SetButton(2, "取消", cResultCancel);
+    PrepareBox(title, text, 2, TMsgIcon::Question);
 }
 
 void Tfrm09_Object::PrepareInform(const QString& title, const QString& text)
 {
+    PrepareBox(title, text, 1, TMsgIcon::Information);
+}
+
+void Tfrm09_Object::PrepareBox(const QString& title, const QString& text, int buttonCount, TMsgIcon icon)
+{
     TSkinMessageBox* dialog = Dialog();
     dialog->SetButton(1, "确定", cResultOk);
     dialog->SetCaption(title);
-    dialog->SetButtonCount(1);
+    dialog->SetButtonCount(buttonCount);
     dialog->SetText(text);
-    dialog->SetIcon(TMsgIcon::Information);
+    dialog->SetIcon(icon);
     dialog->PrepareLayout();
 }
 

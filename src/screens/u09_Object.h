@@ -90,6 +90,7 @@ private:
         Tfrm09_Object& FOwner;
     };
 
+    void PrepareBox(const QString& title, const QString& text, int buttonCount, TMsgIcon icon);
     int ShowBox();
     void LoadThemes();
 
